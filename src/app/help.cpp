@@ -1,0 +1,36 @@
+// The help screen.
+#include "app/help.h"
+
+#include "app/pause.h"
+#include "settings/grid_sizes.h"
+
+#include <iostream>
+
+// One line of the sizes block: two tabs, then the level's grid as n x n.
+static void showLevelSize(const char* level, int size) {
+    std::cout << "\t\t" << level << " will be a grid of " << size << " x " << size << std::endl;
+}
+
+void showHelp() {
+    std::cout << std::endl
+              << std::endl
+              << "This game is similar to Seawrangle." << std::endl
+              << std::endl;
+
+    std::cout << "The object of the game is to sink the ship.  There will be one ship " << std::endl
+              << "on the grid.  The player will choose horizontal and virtical coordinates "
+              << std::endl
+              << "and the game will calculate whether those coordiantes were a hit or a "
+              << std::endl
+              << "miss.  An \"X\" will mark a hit and \"*\" a miss.  The difficulty levels "
+              << std::endl
+              << "will be set as so; " << std::endl;
+
+    showLevelSize("Easy", gridSizes.easy);
+    showLevelSize("Normal", gridSizes.normal);
+    showLevelSize("Hard", gridSizes.hard);
+    std::cout << std::endl;
+
+    std::cout << "You may exit the game at any time by hitting \"Ctrl-C\"." << std::endl;
+    waitForEnter();
+}

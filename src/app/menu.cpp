@@ -1,0 +1,81 @@
+// The welcome banner, the main menu and its keys.
+#include "app/menu.h"
+
+#include "app/help.h"
+#include "game/game_play.h"
+#include "settings/grid_sizes.h"
+
+#include <iostream>
+
+void showBanner() {
+    std::cout << std::endl << std::endl << "Welcome to \"Hullstrike\" " << std::endl << std::endl;
+}
+
+static void showMenu() {
+    std::cout << "Please select your choice:" << std::endl
+              << "1 - Easy" << std::endl
+              << "2 - Normal" << std::endl
+              << "3 - Hard" << std::endl
+              << std::endl
+              << "H - Help" << std::endl
+              << "Q - Quit" << std::endl
+              << "-------------------------" << std::endl
+              << "Please enter your choice: ";
+}
+
+static void showInvalidOption() {
+    std::cout << std::endl
+              << "Sorry, that is an invalid option." << std::endl
+              << "Please select either \"1\", \"2\", \"3\", \"H\" or \"Q\"." << std::endl
+              << std::endl
+              << std::endl;
+}
+
+static void sayGoodbye() {
+    std::cout << std::endl
+              << "Thank you for playing." << std::endl
+              << "Goodbye." << std::endl
+              << std::endl;
+}
+
+// Acts on one menu key with the sizes just loaded. Returns false when the
+// menu should end: the player quit, or the input ended during a game.
+static bool actOnKey(char key) {
+    switch (key) {
+    case '1':
+        return playGame(gridSizes.easy);
+    case '2':
+        return playGame(gridSizes.normal);
+    case '3':
+        return playGame(gridSizes.hard);
+    case 'H':
+    case 'h':
+        showHelp();
+        return true;
+    case 'Q':
+    case 'q':
+        return false;
+    default:
+        showInvalidOption();
+        return true;
+    }
+}
+
+// Each pass reloads the sizes after the key is read and before it is acted
+// on, so an edit to the settings file counts from the next key pressed. The
+// key read skips blanks and line ends and leaves the rest of the line for
+// whatever reads next. When no key can be read because the input has ended,
+// the menu ends as if the player had quit, instead of asking forever.
+void runMainMenu() {
+    bool keepRunning = true;
+    while (keepRunning) {
+        showMenu();
+        char key = 0;
+        if (!(std::cin >> key)) {
+            break;
+        }
+        loadGridSizes();
+        keepRunning = actOnKey(key);
+    }
+    sayGoodbye();
+}

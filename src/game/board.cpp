@@ -1,0 +1,82 @@
+// The boards, and how the target board is drawn.
+#include "game/board.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+
+Board targetBoard;
+Board shipBoard;
+bool consoleIsTerminal = false;
+
+// A size as far as the boards reach: sizes beyond the boards are cut to
+// them, and sizes of 0 or less cover no cell at all.
+static int cellsCovered(int size) {
+    return std::clamp(size, 0, kMaxGridSize);
+}
+
+void resetTargetBoard(int size) {
+    const int n = cellsCovered(size);
+    for (int row = 0; row < n; ++row) {
+        std::fill_n(targetBoard[row], n, kWaterMark);
+    }
+}
+
+void clearShipBoard() {
+    for (auto& row : shipBoard) {
+        for (auto& cell : row) {
+            cell.clear();
+        }
+    }
+}
+
+/* ---------------------------------------------------------------------- */
+/* Drawing                                                                */
+/* ---------------------------------------------------------------------- */
+
+// Each line is put together first and written with one operation before
+// its line end, so that a whole row reaches the console at once.
+void drawBoard(int size) {
+    const int n = cellsCovered(size);
+    clearScreen();
+
+    // Column numbers: one blank after each of 1 to 9, so that every number
+    // sits above its cell; from 10 on they run back to back, two digits each.
+    std::string line = n > 0 ? "   " : "";
+    for (int column = 1; column <= n; ++column) {
+        line += std::to_string(column);
+        if (column < 10) {
+            line += ' ';
+        }
+    }
+    std::cout << line << std::endl;
+
+    line = "  /";
+    line.append(2 * static_cast<std::size_t>(n), '-');
+    std::cout << line << std::endl;
+
+    // Rows: the number right-aligned in two places, a bar, then each cell
+    // followed by a blank.
+    for (int row = 0; row < n; ++row) {
+        line = row < 9 ? " " : "";
+        line += std::to_string(row + 1);
+        line += '|';
+        for (int column = 0; column < n; ++column) {
+            line += targetBoard[row][column];
+            line += ' ';
+        }
+        std::cout << line << std::endl;
+    }
+}
+
+// Home the cursor and erase the screen. Only a terminal understands the
+// escapes; a pipe or a file gets nothing, so it holds the game's own text.
+void clearScreen() {
+#ifdef _WIN32
+    std::system("CLS");
+#else
+    if (consoleIsTerminal) {
+        std::cout << "\x1b[H\x1b[2J" << std::flush;
+    }
+#endif
+}

@@ -1,0 +1,35 @@
+// The two boards of a game, the marks their cells hold, and drawing the
+// target board on the console.
+#pragma once
+
+#include <string>
+
+// The largest side a board can hold.
+inline constexpr int kMaxGridSize = 35;
+
+// A square grid of cell texts, addressed [row][column] from 0.
+using Board = std::string[kMaxGridSize][kMaxGridSize];
+
+inline constexpr const char* kWaterMark = "."; // not fired at in this game
+inline constexpr const char* kShipMark = "@";  // a ship section, or the shot being scored
+inline constexpr const char* kHitMark = "X";   // a shot that hit
+inline constexpr const char* kMissMark = "*";  // a shot that missed
+
+// What the player sees: water, hits and misses.
+extern Board targetBoard;
+// What the player is looking for: the ship's cells, and nothing else.
+extern Board shipBoard;
+
+// Whether standard output is a terminal, so that clearing the screen means
+// something. Set once at start-up; false until then.
+extern bool consoleIsTerminal;
+
+// Sets the top-left size by size cells of the target board to water.
+void resetTargetBoard(int size);
+// Empties every cell of the ship board.
+void clearShipBoard();
+// Clears the console and draws the top-left size by size cells of the
+// target board under a row of column numbers.
+void drawBoard(int size);
+// Clears the console so that a drawing starts at its top.
+void clearScreen();
