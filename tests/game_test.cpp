@@ -126,3 +126,11 @@ TEST_F(GameTest, RepeatedShotsScoreAgain) {
     EXPECT_EQ(targetBoard[1][2], kHitMark);
     EXPECT_EQ(targetBoard[0][0], kMissMark);
 }
+
+TEST_F(GameTest, ShotsStayOnTheBoards) {
+    EXPECT_EQ(scoreShot(), 0); // no shot entered yet
+    const std::string out = runWithConsole("36\n35\n35\n", [] { ASSERT_TRUE(enterShot(1000)); });
+    EXPECT_EQ(out, "Enter coordinates\nAcross: Value must be greater than zero and less than or "
+                   "equal to 35\nAcross: Down: ");
+    EXPECT_EQ(targetBoard[34][34], kShipMark);
+}

@@ -5,17 +5,19 @@
 #include "game/board.h"
 #include "game/ship_placement.h"
 
+#include <algorithm>
 #include <iostream>
 #include <limits>
 
 Shot currentShot = {0, 0};
 
-// A level whose size the boards cannot hold is turned away before anything
-// is touched, so that the boards and the generator stay as they were.
-static bool isPlayableSize(int size) {
-    return size >= 1 && size <= kMaxGridSize;
+// Whether a size, or a coordinate, lies from 1 to the boards' side.
+static bool fitsTheBoards(int n) {
+    return n >= 1 && n <= kMaxGridSize;
 }
 
+// A level whose size the boards cannot hold is turned away before anything
+// is touched, so that the boards and the generator stay as they were.
 static void refuseGridSize(int size) {
     std::cout << std::endl
               << "Sorry, the grid size for that level is " << size << "." << std::endl
@@ -25,7 +27,7 @@ static void refuseGridSize(int size) {
 }
 
 bool playGame(int size) {
-    if (!isPlayableSize(size)) {
+    if (!fitsTheBoards(size)) {
         refuseGridSize(size);
         return true;
     }
@@ -83,10 +85,13 @@ static bool readCoordinate(const char* prompt, int size, int& value) {
     }
 }
 
+// A size beyond the boards is taken as the boards' own, so that no shot can
+// land outside them.
 bool enterShot(int size) {
+    const int limit = std::min(size, kMaxGridSize);
     std::cout << "Enter coordinates" << std::endl;
-    if (!readCoordinate("Across: ", size, currentShot.across) ||
-        !readCoordinate("Down: ", size, currentShot.down)) {
+    if (!readCoordinate("Across: ", limit, currentShot.across) ||
+        !readCoordinate("Down: ", limit, currentShot.down)) {
         return false;
     }
     targetBoard[currentShot.down - 1][currentShot.across - 1] = kShipMark;
@@ -94,8 +99,12 @@ bool enterShot(int size) {
 }
 
 // The shot's cell has just been marked "@", so it matches the ship board
-// exactly where a ship section lies.
+// exactly where a ship section lies. A shot never entered (still 0, 0)
+// lies on no cell and misses.
 int scoreShot() {
+    if (!fitsTheBoards(currentShot.across) || !fitsTheBoards(currentShot.down)) {
+        return 0;
+    }
     std::string& cell = targetBoard[currentShot.down - 1][currentShot.across - 1];
     if (cell == shipBoard[currentShot.down - 1][currentShot.across - 1]) {
         cell = kHitMark;
