@@ -7,9 +7,7 @@ import os
 import sys
 import tempfile
 
-from harness import FAREWELL, Player
-
-MENU_PROMPT = b"Please enter your choice: "
+from harness import FAREWELL, MENU_PROMPT, PAUSE_PROMPT, Player
 
 
 def easy_line(size):
@@ -21,12 +19,12 @@ def main(binary):
         settings = os.path.join(workdir, "GameData.txt")
         with open(settings, "wb") as f:
             f.write(b"10 15 20\n")
-        player = Player(binary, workdir)
+        player = Player([os.path.abspath(binary)], workdir)
         screens = []
         for edit in (b"11 12 13\n", None, b"x\n"):
             player.read_until(MENU_PROMPT)
             player.type(b"h\n")
-            screens.append(player.read_until(b"continue . . . "))
+            screens.append(player.read_until(PAUSE_PROMPT))
             player.type(b"\n")
             player.read_until(MENU_PROMPT)
             if edit is None:
@@ -35,7 +33,7 @@ def main(binary):
                 with open(settings, "wb") as f:
                     f.write(edit)
             player.type(b"h\n")
-            screens.append(player.read_until(b"continue . . . "))
+            screens.append(player.read_until(PAUSE_PROMPT))
             player.type(b"\n")
         player.type(b"q\n")
         status, rest, err = player.finish()

@@ -5,14 +5,14 @@ that the count of shots is where the fourth hit fell in that order, and
 that the last board shows one straight four-cell ship and a miss on every
 other cell fired at."""
 
+import os
 import sys
 import tempfile
 
-from harness import FAREWELL, Player
+from harness import FAREWELL, MENU_PROMPT, Player, sweep_game
 
 SIZE = 10
 DIVIDER = b"  /" + b"--" * SIZE + b"\n"
-PAUSE = b'Press the "Enter" key to continue . . . '
 ORDER = [(across, down) for down in range(1, SIZE + 1) for across in range(1, SIZE + 1)]
 
 
@@ -28,18 +28,10 @@ def main(binary):
     with tempfile.TemporaryDirectory(prefix="hullstrike-sweep-") as workdir:
         with open(f"{workdir}/GameData.txt", "wb") as f:
             f.write(b"10 15 20\n")
-        player = Player(binary, workdir)
-        player.read_until(b"Please enter your choice: ")
+        player = Player([os.path.abspath(binary)], workdir)
+        player.read_until(MENU_PROMPT)
         player.type(b"1\n")
-        transcript = player.read_until(b"Across: ")
-        fired = 0
-        while not transcript.endswith(PAUSE):
-            across, down = ORDER[fired]
-            fired += 1
-            player.type(b"%d\n" % across)
-            transcript += player.read_until(b"Down: ")
-            player.type(b"%d\n" % down)
-            transcript += player.read_until(b"Across: ", PAUSE)
+        transcript, fired = sweep_game(player, SIZE)
         player.type(b"\nq\n")
         status, rest, err = player.finish()
 
