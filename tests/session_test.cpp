@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
+
+static const std::filesystem::path kSessions =
+    std::filesystem::path(HULLSTRIKE_TEST_DATA) / "sessions";
 
 static std::vector<std::string> recordedSessions() {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(testData("sessions"))) {
+    for (const auto& entry : std::filesystem::directory_iterator(kSessions)) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
@@ -23,7 +25,7 @@ static std::vector<std::string> recordedSessions() {
 class SessionTest : public InProcessTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(SessionTest, TranscriptMatches) {
-    const auto recorded = testData("sessions") / GetParam();
+    const auto recorded = kSessions / GetParam();
     if (std::filesystem::exists(recorded / "GameData.txt")) {
         std::filesystem::copy_file(recorded / "GameData.txt", dir_ / "GameData.txt");
     }

@@ -4,31 +4,26 @@
 #include "game/game_play.h"
 #include "settings/grid_sizes.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
-#include <unistd.h>
-
 std::string runWithConsole(const std::string& input, const std::function<void()>& body) {
     std::istringstream in(input);
     std::ostringstream out;
-    std::streambuf* const oldIn = std::cin.rdbuf(in.rdbuf());
-    std::streambuf* const oldOut = std::cout.rdbuf(out.rdbuf());
-    std::cin.clear();
+    std::streambuf* const keyboard = std::cin.rdbuf(in.rdbuf());
+    std::streambuf* const console = std::cout.rdbuf(out.rdbuf());
     body();
-    std::cin.rdbuf(oldIn);
-    std::cout.rdbuf(oldOut);
+    std::cin.rdbuf(keyboard);
+    std::cout.rdbuf(console);
     std::cin.clear();
     return out.str();
 }
 
 std::string readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
-    text << file.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
@@ -36,29 +31,32 @@ void writeFile(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::filesystem::path testData(const std::string& name) {
-    return std::filesystem::path(HULLSTRIKE_TEST_DATA) / name;
+std::vector<int> shipCells() {
+    std::vector<int> cells;
+    for (int row = 0; row < kMaxGridSize; ++row) {
+        for (int column = 0; column < kMaxGridSize; ++column) {
+            if (!shipBoard[row][column].empty()) {
+                EXPECT_EQ(shipBoard[row][column], kShipMark);
+                cells.push_back(row * 100 + column);
+            }
+        }
+    }
+    return cells;
 }
 
 void expectGolden(const std::string& name, const std::string& actual) {
-    const auto path = testData(name);
+    const auto path = std::filesystem::path(HULLSTRIKE_TEST_DATA) / name;
     if (std::getenv("HULLSTRIKE_UPDATE_GOLDEN") != nullptr) {
         writeFile(path, actual);
-        return;
     }
-    ASSERT_TRUE(std::filesystem::exists(path)) << path;
     EXPECT_EQ(readFile(path), actual) << "differs from " << path;
 }
 
 void InProcessTest::SetUp() {
     home_ = std::filesystem::current_path();
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("hullstrike-") + std::to_string(::getpid()) + "-" +
-                       info->test_suite_name() + "-" + info->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    dir_ = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
+    std::string dir = (std::filesystem::temp_directory_path() / "hullstrike-XXXXXX").string();
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    dir_ = dir;
     std::filesystem::current_path(dir_);
 
     gridSizes = {0, 0, 0};
