@@ -11,6 +11,8 @@ static void showLevelSize(const char* level, int size) {
     std::cout << "\t\t" << level << " will be a grid of " << size << " x " << size << std::endl;
 }
 
+// Written below what is on the console, not on a cleared screen, so the
+// menu it came from stays in view above it.
 void showHelp() {
     std::cout << std::endl
               << std::endl

@@ -7,10 +7,12 @@
 
 #include <iostream>
 
+// The greeting, once per run, set off by blank lines above and below.
 void showBanner() {
     std::cout << std::endl << std::endl << "Welcome to \"Hullstrike\" " << std::endl << std::endl;
 }
 
+// The menu ends in a prompt with no line end, so the key is typed beside it.
 static void showMenu() {
     std::cout << "Please select your choice:" << std::endl
               << "1 - Easy" << std::endl
@@ -23,6 +25,7 @@ static void showMenu() {
               << "Please enter your choice: ";
 }
 
+// The answer to any key the menu does not know, naming the keys it does.
 static void showInvalidOption() {
     std::cout << std::endl
               << "Sorry, that is an invalid option." << std::endl
@@ -31,6 +34,7 @@ static void showInvalidOption() {
               << std::endl;
 }
 
+// The farewell: the last thing every run writes, however it ends.
 static void sayGoodbye() {
     std::cout << std::endl
               << "Thank you for playing." << std::endl

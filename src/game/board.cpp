@@ -15,6 +15,8 @@ static int cellsCovered(int size) {
     return std::clamp(size, 0, kMaxGridSize);
 }
 
+// Only the square of this game turns to water; marks beyond it stay, and
+// are never drawn.
 void resetTargetBoard(int size) {
     const int n = cellsCovered(size);
     for (int row = 0; row < n; ++row) {
@@ -22,6 +24,7 @@ void resetTargetBoard(int size) {
     }
 }
 
+// The whole board is emptied, so no section of an earlier ship survives.
 void clearShipBoard() {
     for (auto& row : shipBoard) {
         for (auto& cell : row) {

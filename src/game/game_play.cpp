@@ -26,6 +26,8 @@ static void refuseGridSize(int size) {
               << std::endl;
 }
 
+// Prepares the boards, hides the ship and takes shots until the fourth hit;
+// every shot counts, repeated ones too.
 bool playGame(int size) {
     if (!fitsTheBoards(size)) {
         refuseGridSize(size);
