@@ -14,7 +14,7 @@ PAUSE_PROMPT = b'Press the "Enter" key to continue . . . '
 TIME_LIMIT = 20
 
 
-def run_game(binary, stdin, settings=None, time_limit=TIME_LIMIT):
+def run_game(binary, stdin, settings=None, time_limit=TIME_LIMIT, env=None):
     """Runs the game on stdin (bytes) with "GameData.txt" holding settings
     (bytes, or None for no file). Returns (exit status, stdout, stderr)."""
     workdir = tempfile.mkdtemp(prefix="hullstrike-e2e-")
@@ -23,7 +23,7 @@ def run_game(binary, stdin, settings=None, time_limit=TIME_LIMIT):
             with open(os.path.join(workdir, "GameData.txt"), "wb") as f:
                 f.write(settings)
         done = subprocess.run([os.path.abspath(binary)], input=stdin, capture_output=True,
-                              cwd=workdir, timeout=time_limit)
+                              cwd=workdir, timeout=time_limit, env=env)
         return done.returncode, done.stdout, done.stderr
     finally:
         shutil.rmtree(workdir, ignore_errors=True)
