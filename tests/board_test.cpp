@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <set>
+#include <vector>
 
 using BoardTest = InProcessTest;
 
@@ -24,6 +25,20 @@ TEST_F(BoardTest, DrawsExactlyTheSquareOfTheSize) {
     }
     consoleIsTerminal = true;
     EXPECT_EQ(runWithConsole("", [] { drawBoard(0); }), "\x1b[H\x1b[2J\n  /\n");
+}
+
+// The ship board's "@" cells, each as row * 100 + column, counted from 0.
+static std::vector<int> shipCells() {
+    std::vector<int> cells;
+    for (int row = 0; row < kMaxGridSize; ++row) {
+        for (int column = 0; column < kMaxGridSize; ++column) {
+            if (!shipBoard[row][column].empty()) {
+                EXPECT_EQ(shipBoard[row][column], kShipMark);
+                cells.push_back(row * 100 + column);
+            }
+        }
+    }
+    return cells;
 }
 
 TEST_F(BoardTest, ShipLiesWhereTheThreeDrawsPutIt) {

@@ -31,19 +31,6 @@ void writeFile(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::vector<int> shipCells() {
-    std::vector<int> cells;
-    for (int row = 0; row < kMaxGridSize; ++row) {
-        for (int column = 0; column < kMaxGridSize; ++column) {
-            if (!shipBoard[row][column].empty()) {
-                EXPECT_EQ(shipBoard[row][column], kShipMark);
-                cells.push_back(row * 100 + column);
-            }
-        }
-    }
-    return cells;
-}
-
 void expectGolden(const std::string& name, const std::string& actual) {
     const auto path = std::filesystem::path(HULLSTRIKE_TEST_DATA) / name;
     if (std::getenv("HULLSTRIKE_UPDATE_GOLDEN") != nullptr) {

@@ -7,16 +7,12 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 // Runs body with std::cin reading input; returns what it wrote to std::cout.
 std::string runWithConsole(const std::string& input, const std::function<void()>& body);
 
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& text);
-
-// The ship board's "@" cells, each as row * 100 + column, counted from 0.
-std::vector<int> shipCells();
 
 // Compares actual with the file tests/NAME. With HULLSTRIKE_UPDATE_GOLDEN
 // set it rewrites the file instead: read the diff before committing it.
