@@ -4,7 +4,6 @@ the program, its manual page and the default settings file, and that the
 installed program plays from a directory holding that file."""
 
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
