@@ -51,13 +51,17 @@ TEST_F(BoardTest, ShipLiesWhereTheThreeDrawsPutIt) {
         clearShipBoard();
         std::srand(seed);
         placeShip();
-        ASSERT_EQ(shipCells(),
-                  (std::vector{first, first + step, first + 2 * step, first + 3 * step}));
-        // Only a horizontal ship reaches row 10 and only a vertical one column 10.
-        EXPECT_LE(first + 3 * step, step == 1 ? 908 : 809);
-        positions.insert(shipCells());
+        const std::vector<int> cells = shipCells();
+        ASSERT_EQ(cells, (std::vector{first, first + step, first + 2 * step, first + 3 * step}));
+        positions.insert(cells);
     }
     EXPECT_EQ(positions.size(), 120u); // 6 starts on 10 lines, in both directions
+    // Every ship lies within ten rows and columns, never on row 10, column 10.
+    for (const auto& cells : positions) {
+        for (int cell : cells) {
+            EXPECT_TRUE(cell % 100 < 10 && cell < 909) << cell;
+        }
+    }
 }
 
 TEST_F(BoardTest, NoShotLandsBeyondTheBoards) {
