@@ -1,20 +1,17 @@
 // The program's entry: greet, seed the generator once, run the menu.
 #include "app/menu.h"
+#include "app/output.h"
 #include "game/board.h"
+#include "platform/platform.h"
 
 #include <cstdlib>
 #include <ctime>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 int main() {
-#ifndef _WIN32
-    consoleIsTerminal = isatty(STDOUT_FILENO) == 1;
-#endif
+    consoleIsTerminal = outputIsConsole();
     showBanner();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     runMainMenu();
+    checkOutput(); // the farewell, too, must have reached the player
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "app/menu.h"
 
 #include "app/help.h"
+#include "app/output.h"
 #include "game/game_play.h"
 #include "settings/grid_sizes.h"
 
@@ -75,6 +76,7 @@ void runMainMenu() {
     while (keepRunning) {
         showMenu();
         char key = 0;
+        checkOutput();
         if (!(std::cin >> key)) {
             break;
         }

@@ -1,6 +1,8 @@
 // The pause prompt.
 #include "app/pause.h"
 
+#include "app/output.h"
+
 #include <iostream>
 
 // Every caller arrives right after a formatted read, which leaves that
@@ -8,6 +10,7 @@
 // second is the one that waits. At the end of the input both return at once.
 void waitForEnter() {
     std::cout << std::endl << "Press the \"Enter\" key to continue . . . ";
+    checkOutput();
     std::cin.ignore();
     std::cin.ignore();
     std::cout << std::endl;

@@ -1,8 +1,9 @@
 // The boards, and how the target board is drawn.
 #include "game/board.h"
 
+#include "platform/platform.h"
+
 #include <algorithm>
-#include <cstdlib>
 #include <iostream>
 
 Board targetBoard;
@@ -72,14 +73,10 @@ void drawBoard(int size) {
     }
 }
 
-// Home the cursor and erase the screen. Only a terminal understands the
-// escapes; a pipe or a file gets nothing, so it holds the game's own text.
+// Only a console is cleared; a pipe or a file gets nothing, so that it
+// holds the game's own text and no more.
 void clearScreen() {
-#ifdef _WIN32
-    std::system("CLS");
-#else
     if (consoleIsTerminal) {
-        std::cout << "\x1b[H\x1b[2J" << std::flush;
+        clearConsole();
     }
-#endif
 }

@@ -1,6 +1,7 @@
 // The play of one game.
 #include "game/game_play.h"
 
+#include "app/output.h"
 #include "app/pause.h"
 #include "game/board.h"
 #include "game/ship_placement.h"
@@ -72,6 +73,7 @@ bool playGame(int size) {
 static bool readCoordinate(const char* prompt, int size, int& value) {
     for (;;) {
         std::cout << prompt;
+        checkOutput();
         if (std::cin >> value) {
             if (value >= 1 && value <= size) {
                 return true;
