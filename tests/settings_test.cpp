@@ -1,38 +1,35 @@
 // Loading the level sizes, one file after another, as the menu does.
-#include "support.h"
-
 #include "settings/grid_sizes.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
-#include <optional>
+#include <fstream>
 
-using SettingsTest = InProcessTest;
-
-// Each row loads after the rows above it, so a size that is not read
-// shows the value the last good load left.
-TEST_F(SettingsTest, LoadsWhatCanBeReadAndKeepsTheRest) {
-    const std::pair<std::optional<std::string>, std::array<int, 3>> loads[] = {
-        {std::nullopt, {0, 0, 0}}, // no file yet: all 0
+// Each file is loaded over what the files above it left ("-" is no file at
+// all), so a size that can't be read keeps the value of the last good load.
+TEST(SettingsTest, LoadsWhatCanBeReadAndKeepsTheRest) {
+    const std::string mark = "\xEF\xBB\xBF"; // UTF-8's byte-order mark, as Notepad saves it
+    const std::pair<std::string, std::array<int, 3>> loads[] = {
         {"10 15 20", {10, 15, 20}},
         {"\t11\r\n+12\n\n13 and then 1 2 3", {11, 12, 13}},
-        {"-1 -15 +0", {-1, -15, 0}},
-        {"-2147483648 2147483647 9", {-2147483648, 2147483647, 9}},
-        {"4 5", {4, 5, 9}},
-        {"6 2147483648 7", {6, 5, 9}},
-        {"7 8 -2147483649", {7, 8, 9}},
-        {"1.5 2 3", {1, 8, 9}},
-        {"abc 10 15 20", {1, 8, 9}},
-        {"", {1, 8, 9}},
-        {std::nullopt, {1, 8, 9}}, // the file removed after a good load
+        {"-2147483648 2147483647 +0", {-2147483648, 2147483647, 0}},
+        {"4 5", {4, 5, 0}},
+        {"6 2147483648 7", {6, 5, 0}},
+        {"7 8 -2147483649", {7, 8, 0}},
+        {"1.5 2 3", {1, 8, 0}},
+        {"abc 10 15 20", {1, 8, 0}},
+        {mark + "21\n22\n23", {21, 22, 23}},
+        {" " + mark + "24 25 26", {21, 22, 23}}, // a mark anywhere else is no number
+        {"-", {21, 22, 23}},
     };
     for (const auto& [file, expected] : loads) {
-        std::filesystem::remove(kGridSizesFile);
-        if (file) {
-            writeFile(kGridSizesFile, *file);
+        std::filesystem::remove("GameData.txt");
+        if (file != "-") {
+            std::ofstream("GameData.txt", std::ios::binary) << file;
         }
         loadGridSizes();
-        EXPECT_EQ((std::array{gridSizes.easy, gridSizes.normal, gridSizes.hard}), expected)
-            << "file: " << file.value_or("(none)");
+        EXPECT_EQ((std::array{gridSizes.easy, gridSizes.normal, gridSizes.hard}), expected) << file;
     }
 }

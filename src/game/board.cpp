@@ -10,18 +10,11 @@ Board targetBoard;
 Board shipBoard;
 bool consoleIsTerminal = false;
 
-// A size as far as the boards reach: sizes beyond the boards are cut to
-// them, and sizes of 0 or less cover no cell at all.
-static int cellsCovered(int size) {
-    return std::clamp(size, 0, kMaxGridSize);
-}
-
 // Only the square of this game turns to water; marks beyond it stay, and
 // are never drawn.
 void resetTargetBoard(int size) {
-    const int n = cellsCovered(size);
-    for (int row = 0; row < n; ++row) {
-        std::fill_n(targetBoard[row], n, kWaterMark);
+    for (int row = 0; row < size; ++row) {
+        std::fill_n(targetBoard[row], size, kWaterMark);
     }
 }
 
@@ -41,13 +34,12 @@ void clearShipBoard() {
 // Each line is put together first and written with one operation before
 // its line end, so that a whole row reaches the console at once.
 void drawBoard(int size) {
-    const int n = cellsCovered(size);
     clearScreen();
 
     // Column numbers: one blank after each of 1 to 9, so that every number
     // sits above its cell; from 10 on they run back to back, two digits each.
-    std::string line = n > 0 ? "   " : "";
-    for (int column = 1; column <= n; ++column) {
+    std::string line = size > 0 ? "   " : "";
+    for (int column = 1; column <= size; ++column) {
         line += std::to_string(column);
         if (column < 10) {
             line += ' ';
@@ -56,16 +48,16 @@ void drawBoard(int size) {
     std::cout << line << std::endl;
 
     line = "  /";
-    line.append(2 * static_cast<std::size_t>(n), '-');
+    line.append(2 * static_cast<std::size_t>(size), '-');
     std::cout << line << std::endl;
 
     // Rows: the number right-aligned in two places, a bar, then each cell
     // followed by a blank.
-    for (int row = 0; row < n; ++row) {
+    for (int row = 0; row < size; ++row) {
         line = row < 9 ? " " : "";
         line += std::to_string(row + 1);
         line += '|';
-        for (int column = 0; column < n; ++column) {
+        for (int column = 0; column < size; ++column) {
             line += targetBoard[row][column];
             line += ' ';
         }

@@ -24,7 +24,9 @@ extern Board shipBoard;
 // something. Set once at start-up; false until then.
 extern bool consoleIsTerminal;
 
-// Sets the top-left size by size cells of the target board to water.
+// Sets the top-left size by size cells of the target board to water. Like
+// drawBoard, it takes a size of at most kMaxGridSize: the game checks a
+// level's size before it touches a board.
 void resetTargetBoard(int size);
 // Empties every cell of the ship board.
 void clearShipBoard();

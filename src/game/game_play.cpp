@@ -6,13 +6,12 @@
 #include "game/board.h"
 #include "game/ship_placement.h"
 
-#include <algorithm>
 #include <iostream>
 #include <limits>
 
 Shot currentShot = {0, 0};
 
-// Whether a size, or a coordinate, lies from 1 to the boards' side.
+// Whether a level's size lies from 1 to the boards' side.
 static bool fitsTheBoards(int n) {
     return n >= 1 && n <= kMaxGridSize;
 }
@@ -89,13 +88,10 @@ static bool readCoordinate(const char* prompt, int size, int& value) {
     }
 }
 
-// A size beyond the boards is taken as the boards' own, so that no shot can
-// land outside them.
 bool enterShot(int size) {
-    const int limit = std::min(size, kMaxGridSize);
     std::cout << "Enter coordinates" << std::endl;
-    if (!readCoordinate("Across: ", limit, currentShot.across) ||
-        !readCoordinate("Down: ", limit, currentShot.down)) {
+    if (!readCoordinate("Across: ", size, currentShot.across) ||
+        !readCoordinate("Down: ", size, currentShot.down)) {
         return false;
     }
     targetBoard[currentShot.down - 1][currentShot.across - 1] = kShipMark;
@@ -103,12 +99,8 @@ bool enterShot(int size) {
 }
 
 // The shot's cell has just been marked "@", so it matches the ship board
-// exactly where a ship section lies. A shot never entered (still 0, 0)
-// lies on no cell and misses.
+// exactly where a ship section lies.
 int scoreShot() {
-    if (!fitsTheBoards(currentShot.across) || !fitsTheBoards(currentShot.down)) {
-        return 0;
-    }
     std::string& cell = targetBoard[currentShot.down - 1][currentShot.across - 1];
     if (cell == shipBoard[currentShot.down - 1][currentShot.across - 1]) {
         cell = kHitMark;

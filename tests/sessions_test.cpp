@@ -1,0 +1,166 @@
+// Whole sessions, from the banner to the farewell. A recorded session is a
+// folder under tests/sessions holding the input typed, the settings file if
+// any, the expected transcript, if its games score shots a "seed" file that
+// names for each C library the seed hiding the same ships, and optionally
+// the transcript on a terminal ("terminal").
+#include "app/menu.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+static const fs::path kSessions = fs::path(HULLSTRIKE_TEST_DATA) / "sessions";
+
+// Read as text, so that Windows' "\r\n" line ends come in as "\n".
+static std::string readFile(const fs::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// Plays a session in-process with std::cin reading input; returns its output.
+static std::string play(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::streambuf* const keyboard = std::cin.rdbuf(in.rdbuf());
+    std::streambuf* const console = std::cout.rdbuf(out.rdbuf());
+    showBanner();
+    runMainMenu();
+    std::cin.rdbuf(keyboard);
+    std::cout.rdbuf(console);
+    std::cin.clear();
+    return out.str();
+}
+
+// Runs a shell line with GAME standing for the built program; with a clock
+// the program reads that time. Returns the status, 0 when the line exited 0.
+static int runShell(std::string line, const std::string& clock = "") {
+    std::string game = fs::absolute(HULLSTRIKE_PROGRAM).make_preferred().string();
+#ifdef _WIN32
+    line = "\"" + line.replace(line.find("GAME"), 4, "\"" + game + "\"") + "\""; // for cmd /c
+#else
+    game = "$HULLSTRIKE_RUN '" + game + "'"; // the environment may name valgrind
+    if (!clock.empty()) {
+        game = "LD_PRELOAD=" HULLSTRIKE_FIXED_CLOCK " HULLSTRIKE_CLOCK=" + clock + " " + game;
+    }
+    line.replace(line.find("GAME"), 4, "timeout 60 env " + game);
+#endif
+    return std::system(line.c_str());
+}
+
+// Each test runs in an empty directory of its own.
+class SessionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const fs::path dir =
+            fs::path("scratch") / testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::current_path(dir);
+    }
+    void TearDown() override {
+        fs::current_path(home_);
+    }
+    const fs::path home_ = fs::current_path();
+};
+
+class RecordedSessionTest : public SessionTest, public ::testing::WithParamInterface<std::string> {
+  protected:
+    // Copies the session in; returns its seed for this C library, or "".
+    std::string setUpSession() {
+        std::error_code none; // a session may have no settings file
+        fs::copy(kSessions / GetParam() / "input", "input");
+        fs::copy(kSessions / GetParam() / "GameData.txt", "GameData.txt", none);
+        std::ifstream seeds(kSessions / GetParam() / "seed");
+        std::string library, seed;
+        while (seeds >> library >> seed && library != HULLSTRIKE_C_LIBRARY) {
+        }
+        return seeds ? seed : "";
+    }
+    const std::string expected_ = readFile(kSessions / GetParam() / "expected");
+};
+
+// HULLSTRIKE_UPDATE_GOLDEN=1 rewrites the transcripts: read the diff.
+TEST_P(RecordedSessionTest, InProcess) {
+    if (const std::string seed = setUpSession(); !seed.empty()) {
+        std::srand(static_cast<unsigned>(std::stoul(seed)));
+    }
+    const std::string out = play(readFile("input"));
+    if (std::getenv("HULLSTRIKE_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream(kSessions / GetParam() / "expected", std::ios::binary) << out;
+    }
+    EXPECT_EQ(out, expected_);
+}
+
+// The program seeds from the clock, so a session with ships needs the clock
+// fixed at its seed: that checks the seeding too.
+TEST_P(RecordedSessionTest, Program) {
+    const std::string seed = setUpSession();
+#ifdef _WIN32
+    if (!seed.empty()) {
+        GTEST_SKIP() << "the clock of a Windows program can't be fixed";
+    }
+#endif
+    EXPECT_EQ(runShell("GAME < input > out 2> err", seed), 0);
+    EXPECT_EQ(readFile("out"), expected_);
+    EXPECT_EQ(readFile("err"), "");
+#ifndef _WIN32
+    // On a terminal, where lines end in "\r\n", each drawing starts on a
+    // cleared screen.
+    if (fs::exists(kSessions / GetParam() / "terminal")) {
+        EXPECT_EQ(runShell("script -qE never -ec \"GAME\" /dev/null < input > out", seed), 0);
+        EXPECT_EQ(readFile("out"), readFile(kSessions / GetParam() / "terminal"));
+    }
+#endif
+}
+
+INSTANTIATE_TEST_SUITE_P(Recorded, RecordedSessionTest, ::testing::ValuesIn([] {
+                             std::vector<std::string> names;
+                             for (const auto& session : fs::directory_iterator(kSessions)) {
+                                 names.push_back(session.path().filename().string());
+                             }
+                             return names;
+                         }()),
+                         [](const auto& info) { return info.param; });
+
+// Whatever the settings file holds and whatever is typed, every session
+// ends by itself with the farewell, and no board shows the shot being
+// scored. Under the sanitizers this also looks for any input that reads or
+// writes out of bounds.
+TEST_F(SessionTest, RandomSessionsEndWithTheFarewell) {
+    static const char* const kWords[] = {"h",  "Q",  "q",  "x",    "0",           "-1",
+                                         "+3", "35", "36", "-",    "2147483648",  "abc",
+                                         "",   "\t", "\n", "\xFF", "\xEF\xBB\xBF"};
+    std::string sweep; // every cell of the ten rows and columns a ship lies in
+    for (int cell = 0; cell < 100; ++cell) {
+        sweep += std::to_string(cell % 10 + 1) + "\n" + std::to_string(cell / 10 + 1) + "\n";
+    }
+    std::mt19937 random(20261207);
+    const auto word = [&random] {
+        return random() % 2 ? std::to_string(random() % 11 + 1)
+                            : std::string(kWords[random() % std::size(kWords)]);
+    };
+    for (int session = 0; session < 2000; ++session) {
+        std::string settings, input;
+        for (unsigned n = random() % 4; n > 0; --n) {
+            settings += word() + " ";
+        }
+        for (unsigned n = random() % 150; n > 0; --n) {
+            input += (random() % 40 == 0 ? sweep : word()) + (random() % 4 ? "\n" : " ");
+        }
+        input.resize(random() % (input.size() + 1)); // it may end anywhere
+        std::ofstream("GameData.txt", std::ios::binary) << settings;
+        std::srand(random());
+        const std::string out = play(input);
+        ASSERT_TRUE(out.ends_with("\nThank you for playing.\nGoodbye.\n\n") &&
+                    out.find('@') == std::string::npos)
+            << "session " << session << "\nsettings: " << settings << "\ninput: " << input;
+    }
+}
