@@ -4,6 +4,7 @@
 // names for each C library the seed hiding the same ships, and optionally
 // the transcript on a terminal ("terminal").
 #include "app/menu.h"
+#include "settings/grid_sizes.h"
 
 #include <gtest/gtest.h>
 
@@ -55,10 +56,11 @@ static int runShell(std::string line, const std::string& clock = "") {
     return std::system(line.c_str());
 }
 
-// Each test runs in an empty directory of its own.
+// Each test runs in an empty directory of its own, with no sizes loaded yet.
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        gridSizes = {0, 0, 0};
         const fs::path dir =
             fs::path("scratch") / testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir);
