@@ -42,7 +42,7 @@ static std::string play(const std::string& input) {
 
 // Runs a shell line with GAME standing for the built program; with a clock
 // the program reads that time. Returns the status, 0 when the line exited 0.
-static int runShell(std::string line, const std::string& clock = "") {
+static int runShell(std::string line, [[maybe_unused]] const std::string& clock = "") {
     std::string game = fs::absolute(HULLSTRIKE_PROGRAM).make_preferred().string();
 #ifdef _WIN32
     line = "\"" + line.replace(line.find("GAME"), 4, "\"" + game + "\"") + "\""; // for cmd /c
