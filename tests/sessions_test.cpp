@@ -117,7 +117,7 @@ TEST_P(RecordedSessionTest, Program) {
     // On a terminal, where lines end in "\r\n", each drawing starts on a
     // cleared screen.
     if (fs::exists(kSessions / GetParam() / "terminal")) {
-        EXPECT_EQ(runShell("script -qE never -ec \"GAME\" /dev/null < input > out", seed), 0);
+        EXPECT_EQ(runShell("script -qec \"GAME < input\" /dev/null < /dev/null > out", seed), 0);
         EXPECT_EQ(readFile("out"), readFile(kSessions / GetParam() / "terminal"));
     }
 #endif
