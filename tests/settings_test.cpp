@@ -20,6 +20,7 @@ TEST(SettingsTest, LoadsWhatCanBeReadAndKeepsTheRest) {
         {"7 8 -2147483649", {7, 8, 0}},
         {"1.5 2 3", {1, 8, 0}},
         {"abc 10 15 20", {1, 8, 0}},
+        {"9", {9, 8, 0}}, // a file of one byte
         {mark + "21\n22\n23", {21, 22, 23}},
         {" " + mark + "24 25 26", {21, 22, 23}}, // a mark anywhere else is no number
         {"-", {21, 22, 23}},
