@@ -1,7 +1,7 @@
 // The help screen.
 #include "app/help.h"
 
-#include "app/pause.h"
+#include "console/pause.h"
 #include "settings/grid_sizes.h"
 
 #include <iostream>

@@ -2,7 +2,7 @@
 #include "app/menu.h"
 
 #include "app/help.h"
-#include "app/output.h"
+#include "console/streams.h"
 #include "game/game_play.h"
 #include "settings/grid_sizes.h"
 

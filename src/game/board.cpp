@@ -1,14 +1,13 @@
 // The boards, and how the target board is drawn.
 #include "game/board.h"
 
-#include "platform/platform.h"
+#include "console/screen.h"
 
 #include <algorithm>
 #include <iostream>
 
 Board targetBoard;
 Board shipBoard;
-bool consoleIsTerminal = false;
 
 // Only the square of this game turns to water; marks beyond it stay, and
 // are never drawn.
@@ -62,13 +61,5 @@ void drawBoard(int size) {
             line += ' ';
         }
         std::cout << line << std::endl;
-    }
-}
-
-// Only a console is cleared; a pipe or a file gets nothing, so that it
-// holds the game's own text and no more.
-void clearScreen() {
-    if (consoleIsTerminal) {
-        clearConsole();
     }
 }

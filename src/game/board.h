@@ -20,10 +20,6 @@ extern Board targetBoard;
 // What the player is looking for: the ship's cells, and nothing else.
 extern Board shipBoard;
 
-// Whether standard output is a terminal, so that clearing the screen means
-// something. Set once at start-up; false until then.
-extern bool consoleIsTerminal;
-
 // Sets the top-left size by size cells of the target board to water. Like
 // drawBoard, it takes a size of at most kMaxGridSize: the game checks a
 // level's size before it touches a board.
@@ -33,5 +29,3 @@ void clearShipBoard();
 // Clears the console and draws the top-left size by size cells of the
 // target board under a row of column numbers.
 void drawBoard(int size);
-// Clears the console so that a drawing starts at its top.
-void clearScreen();

@@ -1,8 +1,8 @@
 // The play of one game.
 #include "game/game_play.h"
 
-#include "app/output.h"
-#include "app/pause.h"
+#include "console/pause.h"
+#include "console/streams.h"
 #include "game/board.h"
 #include "game/ship_placement.h"
 

@@ -1,10 +1,10 @@
-// Loading the level sizes from the settings file.
+// Loading the level sizes from a settings file.
 #include "settings/grid_sizes.h"
 
 #include "platform/platform.h"
+#include "platform/read_buffer.h"
 
-#include <sstream>
-#include <string>
+#include <istream>
 #include <string_view>
 
 GridSizes gridSizes = {0, 0, 0};
@@ -22,19 +22,26 @@ static void readSize(std::istream& file, int& size) {
     }
 }
 
-// The file is read afresh on every call so that an edit made while the
-// menu waits takes effect at the next key. Nothing is reported: a file that
-// can't be read, or a bad number, just leaves the earlier sizes in force.
-void loadGridSizes() {
-    std::string text;
-    if (!readRegularFile(kGridSizesFile, text)) {
+// The numbers are read straight from the file a block at a time and the
+// reading stops at the third, so a huge or endless file costs no more than
+// the bytes before its third number. Nothing is reported: a file that can't
+// be read, or a bad number, just leaves the earlier sizes in force.
+void loadGridSizesFrom(const char* name) {
+    const int descriptor = openRegularFile(name);
+    if (descriptor < 0) {
         return;
     }
-    if (text.starts_with(kByteOrderMark)) {
-        text.erase(0, kByteOrderMark.size());
-    }
-    std::istringstream file(text);
+    ReadBuffer buffer(descriptor);
+    buffer.skipPrefix(kByteOrderMark);
+    std::istream file(&buffer);
     readSize(file, gridSizes.easy);
     readSize(file, gridSizes.normal);
     readSize(file, gridSizes.hard);
+    closeFile(descriptor);
+}
+
+// Read afresh on every call, so that an edit made while the menu waits
+// takes effect at the next key.
+void loadGridSizes() {
+    loadGridSizesFrom(kGridSizesFile);
 }

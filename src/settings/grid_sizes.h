@@ -15,6 +15,11 @@ inline constexpr const char* kGridSizesFile = "GameData.txt";
 // The sizes in force; all 0 until a load succeeds.
 extern GridSizes gridSizes;
 
-// Reads the three sizes afresh from the settings file. A size whose number
-// cannot be read keeps its value, and so does every size after it.
+// Reads the three sizes from the named file if it is a regular one. A size
+// whose number cannot be read keeps its value, and so does every size after
+// it.
+void loadGridSizesFrom(const char* name);
+
+// Reads the three sizes afresh from the settings file in the current
+// folder, as loadGridSizesFrom does.
 void loadGridSizes();

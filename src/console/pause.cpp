@@ -1,7 +1,7 @@
 // The pause prompt.
-#include "app/pause.h"
+#include "console/pause.h"
 
-#include "app/output.h"
+#include "console/streams.h"
 
 #include <iostream>
 

@@ -1,0 +1,65 @@
+// The system calls behind platform.h on POSIX systems.
+#include "platform/platform.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <iostream>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A terminal that says it is dumb (an editor's shell buffer, say), or
+// says nothing, would show the clearing sequence as garbage.
+bool outputIsConsole() {
+    const char* const term = std::getenv("TERM");
+    return isatty(STDOUT_FILENO) == 1 && term != nullptr && *term != '\0' &&
+           std::strcmp(term, "dumb") != 0;
+}
+
+// Home the cursor, then erase the screen: every terminal knows these two.
+void clearConsole() {
+    std::cout << "\x1b[H\x1b[2J" << std::flush;
+}
+
+// The path is looked at before anything is opened, because opening a
+// device can have effects of its own: a terminal may become the game's
+// controlling one, a tape may rewind. The descriptor is looked at again,
+// so that a file swapped in between the two is refused as well. Opening
+// without blocking and without taking a terminal keeps even that swap
+// harmless.
+int openRegularFile(const char* name) {
+    struct stat info = {};
+    if (stat(name, &info) != 0 || !S_ISREG(info.st_mode)) {
+        return -1;
+    }
+    const int file = open(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file >= 0 && (fstat(file, &info) != 0 || !S_ISREG(info.st_mode))) {
+        close(file);
+        return -1;
+    }
+    return file;
+}
+
+// A terminal or pipe left non-blocking by another program answers EAGAIN
+// while nothing has been typed: the game then sleeps in poll until there
+// is something to read, instead of taking it for the end of the input.
+long readBytes(int file, char* bytes, long size) {
+    for (;;) {
+        const ssize_t got = read(file, bytes, static_cast<std::size_t>(size));
+        if (got >= 0) {
+            return static_cast<long>(got);
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            pollfd input = {file, POLLIN, 0};
+            poll(&input, 1, -1);
+        } else if (errno != EINTR) {
+            return -1;
+        }
+    }
+}
+
+void closeFile(int file) {
+    close(file);
+}
