@@ -3,75 +3,10 @@
 // any, the expected transcript, if its games score shots a "seed" file that
 // names for each C library the seed hiding the same ships, and optionally
 // the transcript on a terminal ("terminal").
-#include "app/menu.h"
-#include "settings/grid_sizes.h"
+#include "session_runner.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <random>
-#include <sstream>
-
-namespace fs = std::filesystem;
-
-static const fs::path kSessions = fs::path(HULLSTRIKE_TEST_DATA) / "sessions";
-
-// Read as text, so that Windows' "\r\n" line ends come in as "\n".
-static std::string readFile(const fs::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-// Plays a session in-process with std::cin reading input; returns its output.
-static std::string play(const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::streambuf* const keyboard = std::cin.rdbuf(in.rdbuf());
-    std::streambuf* const console = std::cout.rdbuf(out.rdbuf());
-    showBanner();
-    runMainMenu();
-    std::cin.rdbuf(keyboard);
-    std::cout.rdbuf(console);
-    std::cin.clear();
-    return out.str();
-}
-
-// Runs a shell line with GAME standing for the built program; with a clock
-// the program reads that time. Returns the status, 0 when the line exited 0.
-static int runShell(std::string line, [[maybe_unused]] const std::string& clock = "") {
-    std::string game = fs::absolute(HULLSTRIKE_PROGRAM).make_preferred().string();
-#ifdef _WIN32
-    line = "\"" + line.replace(line.find("GAME"), 4, "\"" + game + "\"") + "\""; // for cmd /c
-#else
-    game = "$HULLSTRIKE_RUN '" + game + "'"; // the environment may name valgrind
-    if (!clock.empty()) {
-        game = "LD_PRELOAD=" HULLSTRIKE_FIXED_CLOCK " HULLSTRIKE_CLOCK=" + clock + " " + game;
-    }
-    line.replace(line.find("GAME"), 4, "timeout 60 env " + game);
-#endif
-    return std::system(line.c_str());
-}
-
-// Each test runs in an empty directory of its own, with no sizes loaded yet.
-class SessionTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        gridSizes = {0, 0, 0};
-        const fs::path dir =
-            fs::path("scratch") / testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
-    }
-    void TearDown() override {
-        fs::current_path(home_);
-    }
-    const fs::path home_ = fs::current_path();
-};
+#include <vector>
 
 class RecordedSessionTest : public SessionTest, public ::testing::WithParamInterface<std::string> {
   protected:
@@ -117,7 +52,9 @@ TEST_P(RecordedSessionTest, Program) {
     // On a terminal, where lines end in "\r\n", each drawing starts on a
     // cleared screen.
     if (fs::exists(kSessions / GetParam() / "terminal")) {
-        EXPECT_EQ(runShell("script -qec \"GAME < input\" /dev/null < /dev/null > out", seed), 0);
+        EXPECT_EQ(
+            runShell("TERM=xterm script -qec \"GAME < input\" /dev/null < /dev/null > out", seed),
+            0);
         EXPECT_EQ(readFile("out"), readFile(kSessions / GetParam() / "terminal"));
     }
 #endif

@@ -1,0 +1,130 @@
+// The built program in a hostile environment: output that can't be written,
+// input that can't be read or isn't ready, settings files that are no
+// ordinary files, and terminals that can't clear. Each row is a shell line
+// in a folder of its own, GAME standing for the program with its clock
+// fixed at 25 (glibc: a ship along row 1, columns 1 to 4); what the line
+// writes, standard error included, is compared whole.
+#include "session_runner.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+struct EnvironmentCase {
+    const char* name;
+    const char* line;
+    const char* written;
+};
+
+// Waiting for a prompt polls the output file; no row sleeps.
+static const EnvironmentCase kCases[] = {
+    // Output that can't be written stops the game at once, however much
+    // input is left.
+    {"output_full", "yes 1 2>/dev/null | { GAME > /dev/full; echo \"status $?\"; }",
+     "hullstrike: write error: No space left on device\nstatus 1\n"},
+    {"output_closed", "yes 1 2>/dev/null | { GAME >&-; echo \"status $?\"; }",
+     "hullstrike: write error: Bad file descriptor\nstatus 1\n"},
+    {"output_reader_gone",
+     "trap '' PIPE; yes 1 2>/dev/null | { GAME; echo \"status $?\" >&2; } | head -c 1 >/dev/null",
+     "hullstrike: write error: Broken pipe\nstatus 1\n"},
+    // Four invalid keys write 1,001 bytes, the farewell 36 more: over 1,024.
+    {"output_fails_at_the_farewell",
+     "trap '' XFSZ; ulimit -f 2; printf 'x\\nx\\nx\\nx\\n' | { GAME > out; echo \"status $?\"; }",
+     "hullstrike: write error: File too large\nstatus 1\n"},
+    // Nor does a prompt wait once output has failed: the input stays open,
+    // so a game that read on would hang. The help screen fails before its
+    // pause, a 20 by 20 board before Across, the tenth menu in its prompt.
+    {"output_fails_before_a_pause",
+     "trap '' XFSZ; ulimit -f 1; echo 20 > GameData.txt && mkfifo in && "
+     "{ GAME < in > out & exec 3> in; printf 'h\\n' >&3; wait $!; echo \"status $?\"; }",
+     "hullstrike: write error: File too large\nstatus 1\n"},
+    {"output_fails_before_a_shot",
+     "trap '' XFSZ; ulimit -f 1; echo 20 > GameData.txt && mkfifo in && "
+     "{ GAME < in > out & exec 3> in; printf '1\\n' >&3; wait $!; echo \"status $?\"; }",
+     "hullstrike: write error: File too large\nstatus 1\n"},
+    {"output_fails_in_a_prompt",
+     "trap '' XFSZ; ulimit -f 4; mkfifo in && { GAME < in > out & exec 3> in; "
+     "printf 'x\\nx\\nx\\nx\\nx\\nx\\nx\\nx\\nx\\n' >&3; wait $!; echo \"status $?\"; }",
+     "hullstrike: write error: File too large\nstatus 1\n"},
+    // Input that fails ends the game as its end does, then says why.
+    {"input_a_directory", "GAME < / > out; echo \"status $?\"; tail -n 3 out",
+     "hullstrike: read error: Is a directory\nstatus 1\nThank you for playing.\nGoodbye.\n\n"},
+    {"input_closed", "GAME <&- > out; echo \"status $?\"; tail -n 3 out",
+     "hullstrike: read error: Bad file descriptor\nstatus 1\nThank you for playing.\nGoodbye.\n\n"},
+    // EIO, as from a terminal that has hung up: the shell's own memory,
+    // read from address 0, where nothing is mapped.
+    {"input_fails", "exec 3< /proc/self/mem; GAME <&3 > out; echo \"status $?\"",
+     "hullstrike: read error: Input/output error\nstatus 1\n"},
+    // Input left non-blocking is waited on; the 10 typed as 1, then 0,
+    // is read whole.
+    {"input_non_blocking",
+     "echo 10 > GameData.txt; { GAME <&$SLOW_IN > out; echo \"status $?\"; } & "
+     "until grep -qs 'choice: ' out || ! kill -0 $!; do :; done; printf '1\\n1' >&$SLOW_OUT; "
+     "until grep -qs 'Across: ' out || ! kill -0 $!; do :; done; "
+     "printf '0\\n3\\n1\\n1\\n2\\n1\\n3\\n1\\n4\\n1\\n\\nq\\n' >&$SLOW_OUT; wait $!; "
+     "grep -c 'Value must' out; grep 'It took' out",
+     "status 0\n0\nIt took you 5 shots to sink it.\n"},
+    // A settings file that is no regular file is passed over at once; one
+    // that never ends is read no further than its first bad byte.
+    {"settings_named_pipe", "mkfifo GameData.txt && printf 'h\\n\\nq\\n' | GAME | grep 'Hard will'",
+     "\t\tHard will be a grid of 0 x 0\n"},
+    {"settings_endless_device",
+     "ln -s /dev/zero GameData.txt && printf 'h\\n\\nq\\n' | GAME | grep 'Hard will'",
+     "\t\tHard will be a grid of 0 x 0\n"},
+    {"settings_endless_file",
+     "ln -s /proc/self/pagemap GameData.txt && printf 'h\\n\\nq\\n' | GAME | grep 'Hard will'",
+     "\t\tHard will be a grid of 0 x 0\n"},
+    // An edit made while the menu waits counts from the next key. A hundred
+    // keys come first, with at most 64 files open: a reload that left its
+    // file open would run out.
+    {"settings_edited_between_keys",
+     "ulimit -n 64; echo 10 > GameData.txt && mkfifo in && { GAME < in > out & exec 3> in; "
+     "yes x | head -n 100 >&3; printf 'h\\n\\n' >&3; "
+     "until grep -qs Press out || ! kill -0 $!; do :; done; echo 11 > GameData.txt; "
+     "printf 'h\\n\\nq\\n' >&3; wait $!; }; grep 'Easy will' out",
+     "\t\tEasy will be a grid of 10 x 10\n\t\tEasy will be a grid of 11 x 11\n"},
+    // A terminal that can't clear gets no escape byte.
+    {"terminal_dumb",
+     "echo 10 > GameData.txt && echo 1 > in && TERM=dumb script -qec \"GAME < in\" /dev/null "
+     "< /dev/null | grep -c \"$(printf '\\033')\"",
+     "0\n"},
+    {"terminal_unnamed",
+     "echo 10 > GameData.txt && echo 1 > in && TERM= script -qec \"GAME < in\" /dev/null "
+     "< /dev/null | grep -c \"$(printf '\\033')\"",
+     "0\n"},
+    {"terminal_unknown",
+     "echo 10 > GameData.txt && echo 1 > in && env -u TERM script -qec \"GAME < in\" /dev/null "
+     "< /dev/null | grep -c \"$(printf '\\033')\"",
+     "0\n"},
+};
+
+// The rows find the two ends of a pipe whose reading end is non-blocking
+// in SLOW_IN and SLOW_OUT.
+TEST_F(SessionTest, HostileEnvironments) {
+    int pipe_ends[2];
+    ASSERT_EQ(pipe(pipe_ends), 0);
+    fcntl(pipe_ends[0], F_SETFL, O_NONBLOCK);
+    setenv("SLOW_IN", std::to_string(pipe_ends[0]).c_str(), 1);
+    setenv("SLOW_OUT", std::to_string(pipe_ends[1]).c_str(), 1);
+    for (const auto& [name, line, written] : kCases) {
+        fs::create_directory(name);
+        fs::current_path(name);
+        runShell(std::string("{ ") + line + "; } > result 2>&1", "25");
+        EXPECT_EQ(readFile("result"), written) << name << ": " << line;
+        fs::current_path("..");
+    }
+    close(pipe_ends[0]);
+    close(pipe_ends[1]);
+}
+
+// The path is looked at before anything is opened: a device behind it is
+// never opened at all.
+TEST_F(SessionTest, SettingsDeviceIsNeverOpened) {
+    if (std::system("strace -o /dev/null true 2>/dev/null") != 0) {
+        GTEST_SKIP() << "strace can't run here";
+    }
+    runShell("ln -s /dev/null GameData.txt && printf 'h\\n\\nq\\n' | "
+             "strace -f -qq -o trace -e trace=open,openat GAME > /dev/null");
+    EXPECT_EQ(readFile("trace").find("GameData"), std::string::npos);
+}

@@ -1,0 +1,73 @@
+// What the session tests share: playing a session in-process, running the
+// built program from the shell, and a folder of its own for each test.
+#pragma once
+
+#include "app/menu.h"
+#include "settings/grid_sizes.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+inline const fs::path kSessions = fs::path(HULLSTRIKE_TEST_DATA) / "sessions";
+
+// Read as text, so that Windows' "\r\n" line ends come in as "\n".
+inline std::string readFile(const fs::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// Plays a session in-process with std::cin reading input; returns its output.
+inline std::string play(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::streambuf* const keyboard = std::cin.rdbuf(in.rdbuf());
+    std::streambuf* const console = std::cout.rdbuf(out.rdbuf());
+    showBanner();
+    runMainMenu();
+    std::cin.rdbuf(keyboard);
+    std::cout.rdbuf(console);
+    std::cin.clear();
+    return out.str();
+}
+
+// Runs a shell line with GAME standing for the built program; with a clock
+// the program reads that time. Returns the status, 0 when the line exited 0.
+inline int runShell(std::string line, [[maybe_unused]] const std::string& clock = "") {
+    std::string game = fs::absolute(HULLSTRIKE_PROGRAM).make_preferred().string();
+#ifdef _WIN32
+    line = "\"" + line.replace(line.find("GAME"), 4, "\"" + game + "\"") + "\""; // for cmd /c
+#else
+    game = "$HULLSTRIKE_RUN '" + game + "'"; // the environment may name valgrind
+    if (!clock.empty()) {
+        game = "LD_PRELOAD=" HULLSTRIKE_FIXED_CLOCK " HULLSTRIKE_CLOCK=" + clock + " " + game;
+    }
+    line.replace(line.find("GAME"), 4, "timeout 60 env " + game);
+#endif
+    return std::system(line.c_str());
+}
+
+// Each test runs in an empty directory of its own, with no sizes loaded yet.
+class SessionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gridSizes = {0, 0, 0};
+        const fs::path dir =
+            fs::path("scratch") / testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::current_path(dir);
+    }
+    void TearDown() override {
+        fs::current_path(home_);
+    }
+    const fs::path home_ = fs::current_path();
+};
