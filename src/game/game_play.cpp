@@ -21,7 +21,8 @@ static bool fitsTheBoards(int n) {
 static void refuseGridSize(int size) {
     std::cout << std::endl
               << "Sorry, the grid size for that level is " << size << "." << std::endl
-              << "Please set a size from 1 to 35 in \"GameData.txt\"." << std::endl
+              << "Please set a size from 1 to " << kMaxGridSize << " in \"GameData.txt\"."
+              << std::endl
               << std::endl
               << std::endl;
 }
@@ -65,10 +66,11 @@ bool playGame(int size) {
 /* ---------------------------------------------------------------------- */
 
 // Asks for one coordinate until the player types a number from 1 to size.
-// Anything that is not such a number (letters, a number too large for an
-// int) is refused like a number out of range, and the rest of its line is
-// dropped so the next answer starts afresh. Returns false once the input
-// has ended.
+// A number out of range is refused and the rest of its line is kept, so
+// "99 2" answers with 2 next. Anything that can't be read as a number
+// (letters, a number too large for an int) is refused in the same words,
+// and the rest of its line is dropped so the next answer starts afresh.
+// Returns false once the input has ended.
 static bool readCoordinate(const char* prompt, int size, int& value) {
     for (;;) {
         std::cout << prompt;
