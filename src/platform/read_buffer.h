@@ -16,7 +16,7 @@ struct ReadBuffer : std::streambuf {
 
     int file;
     int error = 0; // errno of the read that failed, or 0
-    char block[4096];
+    char block[4096] = {};
 
   protected:
     int_type underflow() override;
