@@ -1,14 +1,28 @@
-// The program's entry: greet, seed the generator once, run the menu, and
-// end with status 1 if the game could not be seen or its input read.
+// The program's entry: answer the command line, load the sizes installed
+// with the game, greet, seed the generator once, run the menu, and end
+// with status 1 if the game could not be seen or its input read.
 #include "app/menu.h"
+#include "app/options.h"
 #include "console/screen.h"
 #include "console/streams.h"
 #include "platform/platform.h"
+#include "settings/grid_sizes.h"
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
-int main() {
+int main(int argc, char* argv[]) {
+    const int status = answerCommandLine(argc, argv);
+    if (status != kPlayGame) {
+        return status;
+    }
+    // Once, so a first run plays with the shipped sizes; every menu key
+    // then loads the settings file of the current folder over them.
+    const std::string dataFolder = installedDataFolder();
+    if (!dataFolder.empty()) {
+        loadGridSizesFrom((dataFolder + kGridSizesFile).c_str());
+    }
     consoleIsTerminal = outputIsConsole();
     useCheckedInput();
     showBanner();

@@ -5,6 +5,8 @@
 // compiles the one for its target.
 #pragma once
 
+#include <string>
+
 // The descriptor of standard input, for readBytes.
 inline constexpr int kStandardInput = 0;
 
@@ -30,3 +32,8 @@ long readBytes(int file, char* bytes, long size);
 
 // Closes a descriptor from openRegularFile.
 void closeFile(int file);
+
+// The folder, ending in a separator, where the installed game keeps the
+// files it ships with, found from where the running program lies; or ""
+// where the system has no such folder or it can't be told.
+std::string installedDataFolder();

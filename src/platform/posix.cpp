@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -62,4 +63,20 @@ long readBytes(int file, char* bytes, long size) {
 
 void closeFile(int file) {
     close(file);
+}
+
+// The data folder lies at a fixed place relative to the program's own
+// folder, worked out when the build is configured
+// (HULLSTRIKE_DATA_FROM_PROGRAM), so a whole installed tree can be moved
+// elsewhere. Where /proc is missing the program can't find itself, and the
+// game starts without the shipped sizes.
+std::string installedDataFolder() {
+    char program[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", program, sizeof program);
+    if (length <= 0 || length == static_cast<ssize_t>(sizeof program)) {
+        return "";
+    }
+    std::string folder(program, static_cast<std::size_t>(length));
+    folder.erase(folder.rfind('/') + 1);
+    return folder + HULLSTRIKE_DATA_FROM_PROGRAM "/";
 }

@@ -57,3 +57,17 @@ long readBytes(int file, char* bytes, long size) {
 void closeFile(int file) {
     _close(file);
 }
+
+// A Windows game is a folder: its data lies beside the program, so that a
+// console started anywhere else still finds it. A path too long for the
+// buffer is cut short, and is then passed over as "none".
+std::string installedDataFolder() {
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return "";
+    }
+    std::string folder(program, length);
+    folder.erase(folder.find_last_of("\\/") + 1);
+    return folder;
+}
