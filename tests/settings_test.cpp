@@ -22,7 +22,7 @@ TEST(SettingsTest, LoadsWhatCanBeReadAndKeepsTheRest) {
         {"abc 10 15 20", {1, 8, 0}},
         {"9", {9, 8, 0}}, // a file of one byte
         {mark + "21\n22\n23", {21, 22, 23}},
-        {" " + mark + "24 25 26", {21, 22, 23}}, // a mark anywhere else is no number
+        {" " + mark + "24 25 26", {21, 22, 23}},              // a mark anywhere else is no number
         {std::string(4095, ' ') + "31\n32 33", {31, 32, 33}}, // 31 spans two blocks
         {"-", {31, 32, 33}},
     };
