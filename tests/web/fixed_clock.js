@@ -1,0 +1,6 @@
+// Preloaded into node by the session tests: the game's clock then reads
+// HULLSTRIKE_CLOCK, so the ships of a recorded session are known.
+if (process.env.HULLSTRIKE_CLOCK) {
+    const fixed = Number(process.env.HULLSTRIKE_CLOCK) * 1000;
+    Date.now = () => fixed;
+}
