@@ -135,7 +135,11 @@ async function play() {
                 loading.FS.writeFile("GameData.txt", settingsText());
             },
         ],
-    });
+    }).catch(() => null);
+    if (module === null) {
+        loadFailed("hullstrike.wasm is missing or damaged");
+        return;
+    }
     game = module;
     // No command line: the game starts at once.
     await module.ccall("main", "number", ["number", "number"], [0, 0], { async: true });
@@ -170,12 +174,8 @@ function start() {
     document.getElementById("settings").addEventListener("submit", (event) => event.preventDefault());
     const reader = document.getElementById("reader");
     reader.addEventListener("change", () => (terminal.options.screenReaderMode = reader.checked));
-    document.getElementById("again").addEventListener("click", () => playOrFail());
-    playOrFail();
-}
-
-function playOrFail() {
-    play().catch((error) => loadFailed(String(error && error.message ? error.message : error)));
+    document.getElementById("again").addEventListener("click", play);
+    play();
 }
 
 start();
