@@ -47,7 +47,7 @@ const easy = read("GameData.txt").split(/\s+/)[0];
     await page.keyboard.type("h\n");
     await waitFor(`Easy will be a grid of ${easy} x ${easy}`);
     await page.keyboard.type("\n1\n1\n1\n2\n1\n3\n1\n4\n1\n");
-    await waitFor("It took you");
+    await waitFor('Press the "Enter" key to continue . . .');
     const sunk = trimmed(await screen());
     await page.screenshot({ path: screenshot, fullPage: true });
     await page.keyboard.type("\n");
@@ -55,6 +55,7 @@ const easy = read("GameData.txt").split(/\s+/)[0];
     await page.keyboard.down("Control");
     await page.keyboard.press("d");
     await page.keyboard.up("Control");
+    await waitFor("Goodbye.");
     await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
     const failures = [sunk === lastBoard || `after the sinking message:\n${sunk}\nnot\n${lastBoard}`,
         (await screen()).includes("Thank you for playing.\nGoodbye.") || `after Ctrl-D:\n${await screen()}`,
