@@ -2,7 +2,7 @@
 // session: node browser_test.js SITE SESSION SCREENSHOT. Exits 77, skipped,
 // without Chromium or puppeteer-core.
 const [site, session, screenshot] = process.argv.slice(2);
-const fs = require("fs"), http = require("http"), os = require("os"), path = require("path");
+const fs = require("fs"), http = require("http"), path = require("path");
 const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
 let puppeteer;
 try { puppeteer = require("puppeteer-core"); } catch {}
@@ -21,8 +21,9 @@ const lastBoard = trimmed(read("terminal").split("\x1b[H\x1b[2J").pop().split("P
 const easy = read("GameData.txt").split(/\s+/)[0];
 (async () => {
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+    const profile = fs.mkdtempSync(path.join(path.dirname(screenshot), "chromium-")); // a fresh one
     const browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true,
-        userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), "hullstrike-chromium-")),
+        userDataDir: profile,
         args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-sync",
                "--disable-background-networking", "--disable-component-update"] });
     const page = await browser.newPage(), errors = [];
@@ -44,6 +45,8 @@ const easy = read("GameData.txt").split(/\s+/)[0];
     await page.$eval("#easy", (field) => (field.value = ""));
     await page.type("#easy", easy);
     await page.focus(".xterm-helper-textarea");
+    await page.keyboard.type("q"); // taken back: the key sent is h
+    await page.keyboard.press("Backspace");
     await page.keyboard.type("h\n");
     await waitFor(`Easy will be a grid of ${easy} x ${easy}`);
     await page.keyboard.type("\n1\n1\n1\n2\n1\n3\n1\n4\n1\n");
@@ -61,6 +64,7 @@ const easy = read("GameData.txt").split(/\s+/)[0];
         (await screen()).includes("Thank you for playing.\nGoodbye.") || `after Ctrl-D:\n${await screen()}`,
         errors.length === 0 || `console errors:\n${errors.join("\n")}`].filter((check) => check !== true);
     await browser.close();
+    fs.rmSync(profile, { recursive: true });
     server.close();
     console.log(failures.length ? failures.join("\n\n") : "played a game to the farewell");
     process.exit(failures.length ? 1 : 0);
