@@ -36,6 +36,11 @@ EM_ASYNC_JS(long, readTypedInput, (char* bytes, long size), {
 
 EM_JS(int, inPage, (), { return typeof Module["readTypedInput"] == "function" ? 1 : 0; });
 
+// Node has no poll for the machine's descriptors: a read that finds no
+// bytes ready sleeps a moment before it tries again.
+EM_JS(void, sleepBriefly, (),
+      { Atomics.wait(new Int32Array(new SharedArrayBuffer(4)), 0, 0, 10); });
+
 bool outputIsConsole() {
     return standardOutputIsTerminal() == 1;
 }
@@ -45,9 +50,10 @@ void clearConsole() {
     std::cout << "\x1b[H\x1b[2J" << std::flush;
 }
 
-// Only the path can be looked at first: under node a file is opened
-// blocking whatever the flags say, so a named pipe with no writer would
-// hang the open itself.
+// The path is looked at before anything is opened: under node a file is
+// opened blocking whatever the flags say, so a named pipe with no writer
+// would hang the open itself. The descriptor is looked at again, so that a
+// file swapped in between the two is refused as well.
 int openRegularFile(const char* name) {
     struct stat info = {};
     if (stat(name, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -61,14 +67,22 @@ int openRegularFile(const char* name) {
     return file;
 }
 
+// In the page standard input is the typed lines. Under node an input left
+// non-blocking by another program answers EAGAIN while nothing has been
+// typed: that is waited out rather than taken for the end of the input.
 long readBytes(int file, char* bytes, long size) {
     if (file == kStandardInput && inPage() == 1) {
         return readTypedInput(bytes, size);
     }
     for (;;) {
         const ssize_t got = read(file, bytes, static_cast<std::size_t>(size));
-        if (got >= 0 || errno != EINTR) {
+        if (got >= 0) {
             return static_cast<long>(got);
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            sleepBriefly();
+        } else if (errno != EINTR) {
+            return -1;
         }
     }
 }
