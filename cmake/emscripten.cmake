@@ -1,0 +1,12 @@
+# Builds the game to WebAssembly with Debian's emscripten: a program for
+# node, which the tests run, and the web page's game.
+#
+#   cmake -S . -B build-web --toolchain cmake/emscripten.cmake
+include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
+
+# emcc's JavaScript optimizer needs acorn, which Debian installs where node
+# looks only when told: at configure time (the compiler checks link a
+# program) and at every link of the build.
+set(ENV{NODE_PATH} /usr/share/nodejs)
+set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
+
