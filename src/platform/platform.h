@@ -1,8 +1,9 @@
 // The few things the standard library cannot do, and the only code that
 // knows which system it runs on: telling a console from a pipe or a file,
 // clearing the console, and reading standard input and the settings file
-// safely. Each system has a file of its own beside this one; the build
-// compiles the one for its target.
+// safely. Each system has a file of its own beside this one (posix,
+// windows, web), and the two with POSIX files share posix_files; the build
+// compiles those for its target.
 #pragma once
 
 #include <string>

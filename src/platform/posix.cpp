@@ -5,10 +5,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // A terminal that says it is dumb (an editor's shell buffer, say), or
@@ -22,25 +20,6 @@ bool outputIsConsole() {
 // Home the cursor, then erase the screen: every terminal knows these two.
 void clearConsole() {
     std::cout << "\x1b[H\x1b[2J" << std::flush;
-}
-
-// The path is looked at before anything is opened, because opening a
-// device can have effects of its own: a terminal may become the game's
-// controlling one, a tape may rewind. The descriptor is looked at again,
-// so that a file swapped in between the two is refused as well. Opening
-// without blocking and without taking a terminal keeps even that swap
-// harmless.
-int openRegularFile(const char* name) {
-    struct stat info = {};
-    if (stat(name, &info) != 0 || !S_ISREG(info.st_mode)) {
-        return -1;
-    }
-    const int file = open(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (file >= 0 && (fstat(file, &info) != 0 || !S_ISREG(info.st_mode))) {
-        close(file);
-        return -1;
-    }
-    return file;
 }
 
 // A terminal or pipe left non-blocking by another program answers EAGAIN
@@ -59,10 +38,6 @@ long readBytes(int file, char* bytes, long size) {
             return -1;
         }
     }
-}
-
-void closeFile(int file) {
-    close(file);
 }
 
 // The data folder lies at a fixed place relative to the program's own

@@ -8,10 +8,8 @@
 #include <emscripten.h>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <iostream>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 // Node is asked, for the runtime itself takes every standard stream for a
@@ -50,23 +48,6 @@ void clearConsole() {
     std::cout << "\x1b[H\x1b[2J" << std::flush;
 }
 
-// The path is looked at before anything is opened: under node a file is
-// opened blocking whatever the flags say, so a named pipe with no writer
-// would hang the open itself. The descriptor is looked at again, so that a
-// file swapped in between the two is refused as well.
-int openRegularFile(const char* name) {
-    struct stat info = {};
-    if (stat(name, &info) != 0 || !S_ISREG(info.st_mode)) {
-        return -1;
-    }
-    const int file = open(name, O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    if (file >= 0 && (fstat(file, &info) != 0 || !S_ISREG(info.st_mode))) {
-        close(file);
-        return -1;
-    }
-    return file;
-}
-
 // In the page standard input is the typed lines. Under node an input left
 // non-blocking by another program answers EAGAIN while nothing has been
 // typed: that is waited out rather than taken for the end of the input.
@@ -85,10 +66,6 @@ long readBytes(int file, char* bytes, long size) {
             return -1;
         }
     }
-}
-
-void closeFile(int file) {
-    close(file);
 }
 
 // Nothing is installed beside the program: in the page the player's sizes
