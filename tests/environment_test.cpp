@@ -61,7 +61,7 @@ static const EnvironmentCase kCases[] = {
     {"input_non_blocking",
      "echo 10 > GameData.txt; { GAME <&$SLOW_IN > out; echo \"status $?\"; } & "
      "until grep -qs 'choice: ' out || ! kill -0 $!; do :; done; printf '1\\n1' >&$SLOW_OUT; "
-     "until grep -qs 'Across: ' out || ! kill -0 $!; do :; done; "
+     "until grep -qsE 'Across: |Sorry' out || ! kill -0 $!; do :; done; "
      "printf '0\\n3\\n1\\n1\\n2\\n1\\n3\\n1\\n4\\n1\\n\\nq\\n' >&$SLOW_OUT; wait $!; "
      "grep -c 'Value must' out; grep 'It took' out",
      "status 0\n0\nIt took you 5 shots to sink it.\n"},
