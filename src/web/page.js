@@ -61,7 +61,8 @@ function sendInput(text) {
 
 // Line editing as at a console: echo, Backspace, Enter sends the line with
 // its line end, Ctrl-D sends what is typed so far, or on an empty line ends
-// the input. Cursor and function keys are ignored.
+// the input, and Ctrl-C ends the game at once. Cursor and function keys are
+// ignored.
 function takeKeys(data) {
     if (game === null || data.startsWith("\x1b")) {
         return;
@@ -79,11 +80,24 @@ function takeKeys(data) {
         } else if (key === "\x04") {
             sendInput(typedLine);
             typedLine = "";
+        } else if (key === "\x03") {
+            interrupt();
+            return;
         } else if (key >= " ") {
             typedLine += key;
             terminal.write(key);
         }
     }
+}
+
+// As the interrupt key at a console: the game stops where it waits, with no
+// farewell, and is dropped; its read is never answered.
+function interrupt() {
+    flushOutput();
+    terminal.write("^C\r\n");
+    game = null;
+    waitingReader = null;
+    gameOver();
 }
 
 // The sizes are written as the settings file's three numbers. A field left
@@ -143,8 +157,16 @@ async function play() {
     game = module;
     // No command line: the game starts at once.
     await module.ccall("main", "number", ["number", "number"], [0, 0], { async: true });
-    game = null;
-    flushOutput();
+    if (game === module) {
+        game = null;
+        flushOutput();
+        gameOver();
+    }
+}
+
+// Offers the next game.
+function gameOver() {
+    const again = document.getElementById("again");
     again.hidden = false;
     again.focus();
 }

@@ -60,8 +60,19 @@ const easy = read("GameData.txt").split(/\s+/)[0];
     await page.keyboard.up("Control");
     await waitFor("Goodbye.");
     await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
+    const farewell = await screen();
+    // Play again, from the keyboard: the button has the focus. Ctrl-C then
+    // ends the new game at once, with no farewell, and offers the next.
+    await page.keyboard.press("Enter");
+    await waitFor("Please enter your choice: ");
+    await page.keyboard.down("Control");
+    await page.keyboard.press("c");
+    await page.keyboard.up("Control");
+    await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
+    const interrupted = await screen();
     const failures = [sunk === lastBoard || `after the sinking message:\n${sunk}\nnot\n${lastBoard}`,
-        (await screen()).includes("Thank you for playing.\nGoodbye.") || `after Ctrl-D:\n${await screen()}`,
+        farewell.includes("Thank you for playing.\nGoodbye.") || `after Ctrl-D:\n${farewell}`,
+        /choice: \^C\n*$/.test(interrupted) && !interrupted.includes("Goodbye") || `after Ctrl-C:\n${interrupted}`,
         errors.length === 0 || `console errors:\n${errors.join("\n")}`].filter((check) => check !== true);
     await browser.close();
     fs.rmSync(profile, { recursive: true });
