@@ -83,7 +83,13 @@ static const EnvironmentCase kCases[] = {
      "until grep -qs Press out || ! kill -0 $!; do :; done; echo 11 > GameData.txt; "
      "printf 'h\\n\\nq\\n' >&3; wait $!; }; grep 'Easy will' out",
      "\t\tEasy will be a grid of 10 x 10\n\t\tEasy will be a grid of 11 x 11\n"},
-    // A terminal that can't clear gets no escape byte.
+    // A terminal is cleared before the board is drawn, unless it can't
+    // clear: then it gets no escape byte. (The recorded terminal session
+    // names a terminal that sorts before "dumb"; this one sorts after.)
+    {"terminal_named",
+     "echo 10 > GameData.txt && echo 1 > in && TERM=xterm script -qec \"GAME < in\" /dev/null "
+     "< /dev/null | grep -c \"$(printf '\\033')\"",
+     "1\n"},
     {"terminal_dumb",
      "echo 10 > GameData.txt && echo 1 > in && TERM=dumb script -qec \"GAME < in\" /dev/null "
      "< /dev/null | grep -c \"$(printf '\\033')\"",
