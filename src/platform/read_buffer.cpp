@@ -22,13 +22,11 @@ ReadBuffer::int_type ReadBuffer::underflow() {
 }
 
 // A regular file gives its first block whole, so a prefix shorter than a
-// block is all there after the first fill.
-bool ReadBuffer::skipPrefix(std::string_view prefix) {
-    if (traits_type::eq_int_type(sgetc(), traits_type::eof()) ||
-        std::string_view(gptr(), static_cast<std::size_t>(egptr() - gptr()))
-                .substr(0, prefix.size()) != prefix) {
-        return false;
+// block is all there once the first block is in.
+void ReadBuffer::skipPrefix(std::string_view prefix) {
+    sgetc();
+    const std::string_view start(gptr(), static_cast<std::size_t>(egptr() - gptr()));
+    if (start.starts_with(prefix)) {
+        gbump(static_cast<int>(prefix.size()));
     }
-    gbump(static_cast<int>(prefix.size()));
-    return true;
 }

@@ -11,8 +11,8 @@
 struct ReadBuffer : std::streambuf {
     explicit ReadBuffer(int descriptor) : file(descriptor) {}
 
-    // Skips prefix when the input starts with it; true if it did.
-    bool skipPrefix(std::string_view prefix);
+    // Skips prefix when the input starts with it.
+    void skipPrefix(std::string_view prefix);
 
     int file;
     int error = 0; // errno of the read that failed, or 0
