@@ -2,8 +2,8 @@
 // knows which system it runs on: telling a console from a pipe or a file,
 // clearing the console, and reading standard input and the settings file
 // safely. Each system has a file of its own beside this one (posix,
-// windows, web), and the two with POSIX files share posix_files; the build
-// compiles those for its target.
+// windows, web), and the two with POSIX calls share posix_shared; the
+// build compiles those for its target.
 #pragma once
 
 #include <string>

@@ -1,11 +1,10 @@
 // The system calls behind platform.h on POSIX systems.
 #include "platform/platform.h"
+#include "platform/posix_shared.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <poll.h>
 #include <unistd.h>
 
@@ -17,27 +16,16 @@ bool outputIsConsole() {
            std::strcmp(term, "dumb") != 0;
 }
 
-// Home the cursor, then erase the screen: every terminal knows these two.
-void clearConsole() {
-    std::cout << "\x1b[H\x1b[2J" << std::flush;
-}
-
 // A terminal or pipe left non-blocking by another program answers EAGAIN
 // while nothing has been typed: the game then sleeps in poll until there
-// is something to read, instead of taking it for the end of the input.
+// is something to read.
+void waitUntilReadable(int file) {
+    pollfd input = {file, POLLIN, 0};
+    poll(&input, 1, -1);
+}
+
 long readBytes(int file, char* bytes, long size) {
-    for (;;) {
-        const ssize_t got = read(file, bytes, static_cast<std::size_t>(size));
-        if (got >= 0) {
-            return static_cast<long>(got);
-        }
-        if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            pollfd input = {file, POLLIN, 0};
-            poll(&input, 1, -1);
-        } else if (errno != EINTR) {
-            return -1;
-        }
-    }
+    return readWaiting(file, bytes, size);
 }
 
 // The data folder lies at a fixed place relative to the program's own

@@ -4,13 +4,11 @@
 // is what the player types into the page's terminal and the settings file
 // lives in the page's memory.
 #include "platform/platform.h"
+#include "platform/posix_shared.h"
 
 #include <emscripten.h>
 
-#include <cerrno>
-#include <iostream>
 #include <string>
-#include <unistd.h>
 
 // Node is asked, for the runtime itself takes every standard stream for a
 // terminal; as on any POSIX system, a terminal that says it is dumb, or
@@ -35,7 +33,8 @@ EM_ASYNC_JS(long, readTypedInput, (char* bytes, long size), {
 EM_JS(int, inPage, (), { return typeof Module["readTypedInput"] == "function" ? 1 : 0; });
 
 // Node has no poll for the machine's descriptors: a read that finds no
-// bytes ready sleeps a moment before it tries again.
+// bytes ready sleeps a moment before it tries again. Only the node program
+// waits here; the page's input is awaited.
 EM_JS(void, sleepBriefly, (),
       { Atomics.wait(new Int32Array(new SharedArrayBuffer(4)), 0, 0, 10); });
 
@@ -43,29 +42,17 @@ bool outputIsConsole() {
     return standardOutputIsTerminal() == 1;
 }
 
-// Home the cursor, then erase the screen, as on any terminal.
-void clearConsole() {
-    std::cout << "\x1b[H\x1b[2J" << std::flush;
+void waitUntilReadable(int) {
+    sleepBriefly();
 }
 
-// In the page standard input is the typed lines. Under node an input left
-// non-blocking by another program answers EAGAIN while nothing has been
-// typed: that is waited out rather than taken for the end of the input.
+// In the page standard input is the typed lines; under node it is the
+// machine's own, read as on any POSIX system.
 long readBytes(int file, char* bytes, long size) {
     if (file == kStandardInput && inPage() == 1) {
         return readTypedInput(bytes, size);
     }
-    for (;;) {
-        const ssize_t got = read(file, bytes, static_cast<std::size_t>(size));
-        if (got >= 0) {
-            return static_cast<long>(got);
-        }
-        if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            sleepBriefly();
-        } else if (errno != EINTR) {
-            return -1;
-        }
-    }
+    return readWaiting(file, bytes, size);
 }
 
 // Nothing is installed beside the program: in the page the player's sizes
