@@ -1,0 +1,53 @@
+# The web site and the node program, built with emscripten
+# (cmake/emscripten.cmake): two programs from the same sources. `hullstrike`
+# runs under node at a terminal, on the machine's own files: the tests play
+# it. The page's game waits for each typed line with Asyncify and reads its
+# settings from the page's memory; it goes into `site`, a folder any static
+# file host can serve, with the page and the terminal it plays in. `cpack -G
+# ZIP` (or `cpack --preset web`) zips that folder as
+# hullstrike-VERSION-web.zip.
+
+# Node 18 and later have fetch, which the asynchronous start then uses
+# to load the .wasm by its path, and fails; the synchronous one reads the
+# file. NODERAWFS gives the program the machine's files and streams.
+target_link_options(hullstrike PRIVATE
+  -sENVIRONMENT=node -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0 -sEXIT_RUNTIME=1)
+
+set(site ${PROJECT_BINARY_DIR}/site)
+add_executable(hullstrike_web src/app/main.cpp)
+target_link_libraries(hullstrike_web PRIVATE hullstrike_core)
+set_target_properties(hullstrike_web PROPERTIES OUTPUT_NAME hullstrike RUNTIME_OUTPUT_DIRECTORY ${site})
+# One instance of the program is one game: the page makes a new one from
+# createHullstrike for every game, and runs main itself so that it learns
+# when the game has ended.
+target_link_options(hullstrike_web PRIVATE
+  -sENVIRONMENT=web -sASYNCIFY -sMODULARIZE=1 -sEXPORT_NAME=createHullstrike -sINVOKE_RUN=0
+  -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=FS,ccall)
+
+# The terminal comes from the npm package pinned in package.json, and
+# its licence goes with it; the game's own licence goes with the game,
+# which the site carries in binary form.
+set(xterm ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm)
+if(NOT EXISTS ${xterm}/lib/xterm.js)
+  message(FATAL_ERROR "xterm.js not found: run `npm ci` in ${PROJECT_SOURCE_DIR}")
+endif()
+set(page_files)
+foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.js=page.js
+                      ${xterm}/lib/xterm.js=xterm.js ${xterm}/css/xterm.css=xterm.css
+                      ${xterm}/LICENSE=xterm-LICENSE LICENSE=LICENSE)
+  string(REPLACE "=" ";" copy ${copy})
+  list(GET copy 0 source)
+  list(GET copy 1 name)
+  add_custom_command(OUTPUT ${site}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${site}/${name}
+    DEPENDS ${source}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    VERBATIM)
+  list(APPEND page_files ${site}/${name})
+endforeach()
+add_custom_target(site ALL DEPENDS ${page_files})
+
+install(DIRECTORY ${site}/ DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
