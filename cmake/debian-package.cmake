@@ -19,8 +19,6 @@ GameData.txt in the folder you play from overrides it.]])
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # The same sources make the same package: see the script.
-execute_process(COMMAND date -u -d "${HULLSTRIKE_RELEASE_TIME}" +%s
-  OUTPUT_VARIABLE CPACK_HULLSTRIKE_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-  COMMAND_ERROR_IS_FATAL ANY)
+set(CPACK_HULLSTRIKE_RELEASE_EPOCH ${HULLSTRIKE_RELEASE_EPOCH})
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)
