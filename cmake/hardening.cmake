@@ -5,10 +5,7 @@
 # optimised builds, a read-only relocation table bound at start-up, and a
 # position-independent program. Each flag only where the compiler or
 # linker knows it. Windows and the browser keep their own defaults.
-#
-# The source and build folders are mapped out of the objects (debug
-# information, file names), so two builds of the same sources in two places
-# give the same program.
+
 if(NOT CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
   return()
 endif()
@@ -36,9 +33,3 @@ endif()
 
 check_pie_supported(LANGUAGES CXX)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-
-check_cxx_compiler_flag(-ffile-prefix-map=a=b HULLSTRIKE_HAS_FILE_PREFIX_MAP)
-if(HULLSTRIKE_HAS_FILE_PREFIX_MAP)
-  add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
-                      -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
-endif()
