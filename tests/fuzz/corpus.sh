@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# The fuzz target's seed corpus. With no argument, writes tests/fuzz/corpus
-# afresh from the recorded sessions, each twice (input from a string, then
-# from a file), and a few hand-made edge cases. With the fuzz target and
-# folders of inputs (a longer run's corpus, a fixed crash-... file's
-# folder), adds to it those that reach code it does not yet, minimised:
+# The fuzz target's corpus. With no argument, writes its seed files into
+# tests/fuzz/corpus: the recorded sessions, each twice (input from a string,
+# then from a file), and a few hand-made edge cases; other files there (a
+# longer run's finds, fixed failures) stay. With the fuzz target and
+# folders of inputs (a longer run's corpus), adds those that reach code the
+# corpus does not yet, minimised:
 #   tests/fuzz/corpus.sh build-fuzz/tests/fuzz/hullstrike_fuzz FOLDER...
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ $# -gt 0 ]; then
     exec "$1" -merge=1 -dict=hullstrike.dict corpus "${@:2}"
 fi
-rm -rf corpus && mkdir corpus
+mkdir -p corpus
 # An input: the seed byte, the settings file and a NUL (none: no settings
 # file), then what is typed.
 add() { { printf "$2" && printf '\0' && printf "$3"; } > "corpus/$1"; }
