@@ -1,103 +1,76 @@
 // One whole session per input, played in-process as the session tests play
-// it. An input is a seed byte, then the settings file up to the first NUL,
-// then what is typed; with no NUL there is no settings file and the rest
-// is all typed. The seed byte's low seven bits seed the generator; its top
-// bit has the typed input read through a ReadBuffer from a file, as the
-// program reads standard input, rather than from a string. Whatever the
-// input, the session must end with the farewell, and no board may show the
-// shot being scored.
+// it: a seed byte, the settings file up to the first NUL (no NUL, no file),
+// then what is typed. The seed's low seven bits seed the generator; its top
+// bit has the typed input read from a file through a ReadBuffer, as the
+// program reads standard input. Every session must end with the farewell,
+// and no board may show a shot's "@".
 #include "app/menu.h"
 #include "game/board.h"
 #include "game/game_play.h"
 #include "platform/read_buffer.h"
 #include "settings/grid_sizes.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 #include <vector>
 
-static std::string home;    // where the fuzzer was started, and writes what it finds
-static std::string scratch; // where each session runs, with its settings file
+static std::string home;    // where the fuzzer started, and writes what it finds
+static std::string scratch; // where the sessions run, beside their files
 
-static void removeScratch() {
-    unlink((scratch + "/GameData.txt").c_str());
-    unlink((scratch + "/input").c_str());
-    rmdir(scratch.c_str());
-}
-
-// Writes bytes to a new file of that name; ends the run if it can't.
-static void writeFile(const char* name, std::string_view bytes) {
-    const int file = open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (file < 0 || write(file, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
-        std::perror(name);
-        std::abort();
-    }
-    close(file);
-}
-
-// Sessions run in a folder of their own, so that no GameData.txt where the
-// fuzzer was started is overwritten. What the fuzzer writes (crash-...,
-// timeout-...) still goes where it was started: the folder is put before
-// the arguments as the place for it, which one given by hand overrides.
+// Sessions run in a folder of their own, in memory where the system has
+// it, so as to overwrite no GameData.txt where the fuzzer started. What the
+// fuzzer writes (crash-..., timeout-...) still goes there: an
+// -artifact_prefix is put before the arguments.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    char here[4096];
-    const char* const temp = std::getenv("TMPDIR");
-    std::string folder = std::string(temp != nullptr ? temp : "/tmp") + "/hullstrike_fuzz.XXXXXX";
-    if (getcwd(here, sizeof here) == nullptr || mkdtemp(folder.data()) == nullptr) {
-        std::perror("hullstrike_fuzz");
-        std::exit(1);
-    }
-    home = here;
-    scratch = folder;
-    std::atexit(removeScratch);
+    home = std::filesystem::current_path().string();
+    const std::string name = "hullstrike_fuzz." + std::to_string(getpid());
+    const bool memory = std::filesystem::is_directory("/dev/shm");
+    scratch = ((memory ? "/dev/shm" : std::filesystem::temp_directory_path()) / name).string();
+    std::filesystem::create_directories(scratch);
+    std::atexit([] {
+        std::error_code none;
+        std::filesystem::remove_all(scratch, none);
+    });
     static std::string prefix = "-artifact_prefix=" + home + "/";
     static std::vector<char*> arguments(*argv, *argv + *argc + 1); // with the closing null
     arguments.insert(arguments.begin() + 1, prefix.data());
-    *argc += 1;
     *argv = arguments.data();
+    ++*argc;
     return 0;
 }
 
-// Puts back what a session changes, as it is when the program starts.
-static void resetGame(unsigned seed) {
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    const unsigned seed = size > 0 ? data[0] : 0;
+    std::string typed(reinterpret_cast<const char*>(data), size);
+    typed.erase(0, 1);
+    std::filesystem::current_path(scratch);
+    unlink("GameData.txt");
+    if (const std::size_t end = typed.find('\0'); end != std::string::npos) {
+        std::ofstream("GameData.txt", std::ios::binary) << typed.substr(0, end);
+        typed.erase(0, end + 1);
+    }
+    // Whatever a session changes starts as it does in the program, so that
+    // an input plays the same alone as after any other.
     gridSizes = {0, 0, 0};
     currentShot = {0, 0};
-    for (Board* board : {&targetBoard, &shipBoard}) {
-        for (auto& row : *board) {
-            for (auto& cell : row) {
-                cell.clear();
-            }
-        }
+    for (int row = 0; row < kMaxGridSize; ++row) {
+        std::fill_n(targetBoard[row], kMaxGridSize, "");
+        std::fill_n(shipBoard[row], kMaxGridSize, "");
     }
-    std::srand(seed);
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const unsigned seed = size > 0 ? data[0] : 0;
-    std::string_view typed(reinterpret_cast<const char*>(data), size);
-    typed.remove_prefix(size > 0 ? 1 : 0);
-    if (chdir(scratch.c_str()) != 0) {
-        std::abort();
-    }
-    unlink("GameData.txt");
-    if (const std::size_t end = typed.find('\0'); end != typed.npos) {
-        writeFile("GameData.txt", typed.substr(0, end));
-        typed.remove_prefix(end + 1);
-    }
-    resetGame(seed & 0x7F);
-
-    std::istringstream text{std::string(typed)};
+    std::srand(seed & 0x7F);
+    std::istringstream text(typed);
     ReadBuffer file(-1);
     std::streambuf* keys = text.rdbuf();
     if ((seed & 0x80) != 0) {
-        writeFile("input", typed);
+        std::ofstream("input", std::ios::binary) << typed;
         file.file = open("input", O_RDONLY | O_CLOEXEC);
         keys = &file;
     }
@@ -109,20 +82,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::cin.rdbuf(keyboard);
     std::cout.rdbuf(console);
     std::cin.clear();
-    std::cout.clear();
-    if (file.file >= 0) {
-        close(file.file);
-    }
-    if (chdir(home.c_str()) != 0) {
-        std::abort();
-    }
-
+    close(file.file); // -1, harmlessly refused, when typed from a string
+    std::filesystem::current_path(home);
     const std::string transcript = out.str();
     if (!transcript.ends_with("\nThank you for playing.\nGoodbye.\n\n") ||
         transcript.find('@') != std::string::npos) {
-        std::fputs("hullstrike_fuzz: the session did not end with the farewell, or a board "
-                   "showed the shot being scored\n",
-                   stderr);
+        std::fputs("hullstrike_fuzz: no farewell at the end, or a shot's @ on a board\n", stderr);
         std::abort();
     }
     return 0;
