@@ -25,8 +25,8 @@
 static std::string home;    // where the fuzzer started, and writes what it finds
 static std::string scratch; // where the sessions run, beside their files
 
-// Sessions run in a folder of their own, in memory where the system has
-// it, so as to overwrite no GameData.txt where the fuzzer started. What the
+// Each session runs in a new folder, in memory where the system has it, so
+// as to overwrite no GameData.txt where the fuzzer started. What the
 // fuzzer writes (crash-..., timeout-...) still goes there: an
 // -artifact_prefix is put before the arguments.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -34,11 +34,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     const std::string name = "hullstrike_fuzz." + std::to_string(getpid());
     const bool memory = std::filesystem::is_directory("/dev/shm");
     scratch = ((memory ? "/dev/shm" : std::filesystem::temp_directory_path()) / name).string();
-    std::filesystem::create_directories(scratch);
-    std::atexit([] {
-        std::error_code none;
-        std::filesystem::remove_all(scratch, none);
-    });
     static std::string prefix = "-artifact_prefix=" + home + "/";
     static std::vector<char*> arguments(*argv, *argv + *argc + 1); // with the closing null
     arguments.insert(arguments.begin() + 1, prefix.data());
@@ -51,8 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     const unsigned seed = size > 0 ? data[0] : 0;
     std::string typed(reinterpret_cast<const char*>(data), size);
     typed.erase(0, 1);
+    std::filesystem::remove_all(scratch); // what a process of the same id left in failing
+    std::filesystem::create_directories(scratch);
     std::filesystem::current_path(scratch);
-    unlink("GameData.txt");
     if (const std::size_t end = typed.find('\0'); end != std::string::npos) {
         std::ofstream("GameData.txt", std::ios::binary) << typed.substr(0, end);
         typed.erase(0, end + 1);
@@ -84,6 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     std::cin.clear();
     close(file.file); // -1, harmlessly refused, when typed from a string
     std::filesystem::current_path(home);
+    std::filesystem::remove_all(scratch);
     const std::string transcript = out.str();
     if (!transcript.ends_with("\nThank you for playing.\nGoodbye.\n\n") ||
         transcript.find('@') != std::string::npos) {
