@@ -107,7 +107,10 @@ function start() {
     takeSizes((settings) => game?.FS.writeFile("GameData.txt", settings));
     takeAnswers(echo, interrupt, window.earlyLines ?? []);
     document.addEventListener("pointerdown", (event) => (touched = event.pointerType !== "mouse"));
-    again.addEventListener("click", play);
+    again.addEventListener("click", () => {
+        resetScreen(); // at once: the last game's screen is done with
+        play();
+    });
     play();
 }
 
