@@ -27,6 +27,8 @@ export function gameWaits() {
     return waiting !== null;
 }
 
+// The waiting read gets the first line sent, or as much of it as it asks
+// for; the rest is the next read's.
 function answer() {
     if (waiting === null || sent.length === 0) {
         return;
@@ -44,6 +46,7 @@ function answer() {
     resolve(part);
 }
 
+// A line sent is read in its turn, at once if the game waits.
 function send(text) {
     sent.push(encoder.encode(text));
     answer();
@@ -58,13 +61,14 @@ export function stopReading(dropTyped) {
     }
 }
 
-// The line in the field goes with its line end; a paste of several lines
-// sends each but the last, which stays in the field to be edited.
+// The line in the field goes with its line end.
 function sendField() {
     send(field.value + "\n");
     field.value = "";
 }
 
+// A paste of several lines sends each but the last, which stays in the
+// field to be edited.
 function paste(event) {
     const pasted = event.clipboardData.getData("text");
     if (!/[\r\n]/.test(pasted)) {
@@ -86,6 +90,8 @@ function selection() {
     return String(document.getSelection());
 }
 
+// Ctrl-C and Ctrl-D as at a console; every other key types into the field
+// as usual.
 function keyDown(event) {
     if (!event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) {
         return;

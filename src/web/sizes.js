@@ -11,6 +11,7 @@ let inForce = defaults.slice();
 let kept = defaults.slice(); // the sizes before the edits under way: "36" passes through "3"
 let changed = () => {};
 
+// Only what the game reads whole: digits alone, from 1 to 35.
 function isSize(value) {
     return /^\s*\d+\s*$/.test(value) && Number(value) >= 1 && Number(value) <= 35;
 }
@@ -21,8 +22,8 @@ export function settingsText() {
     return inForce.join(" ") + "\n";
 }
 
-// Marks a field that holds no size, with a message beside it, and keeps
-// the sizes that are good, in the page and in the browser.
+// Marks a field that holds no size, with a message beside it, takes the
+// sizes that are good, and notes a grid too small for every ship.
 function check(field, i) {
     const good = isSize(field.value);
     field.setAttribute("aria-invalid", String(!good));
@@ -34,6 +35,7 @@ function check(field, i) {
     smallNote.textContent = small ? "The ship can lie outside a grid smaller than 10: a game there may not be won." : "";
 }
 
+// An edit: checked, remembered by the browser, and written for the game.
 function sizesChanged(field, i) {
     check(field, i);
     try {
