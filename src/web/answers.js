@@ -91,9 +91,10 @@ function selection() {
 }
 
 // Ctrl-C and Ctrl-D as at a console; every other key types into the field
-// as usual.
+// as usual. The size fields keep their own: their selection can't be seen.
 function keyDown(event) {
-    if (!event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) {
+    const sizeField = event.target.matches("input") && event.target !== field;
+    if (!event.ctrlKey || event.altKey || event.metaKey || event.shiftKey || sizeField) {
         return;
     }
     const key = event.key.toLowerCase();
@@ -119,7 +120,7 @@ function pressKey(key) {
         if (selected === "") {
             interrupted();
         } else {
-            navigator.clipboard?.writeText(selected);
+            navigator.clipboard?.writeText(selected).catch(() => {}); // not allowed: nothing copied
         }
     } else {
         field.value += key;
