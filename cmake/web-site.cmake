@@ -41,6 +41,10 @@ foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.js=page.js
   list(APPEND page_files ${site}/${name})
 endforeach()
 add_custom_target(site ALL DEPENDS ${page_files})
+# The terminal an earlier page carried, and the licences without .txt:
+# gone from a build folder that still has them, so that neither the zip nor
+# the site serves them.
+file(REMOVE ${site}/xterm.js ${site}/xterm.css ${site}/xterm-LICENSE ${site}/LICENSE)
 
 install(DIRECTORY ${site}/ DESTINATION .)
 set(CPACK_GENERATOR ZIP)
