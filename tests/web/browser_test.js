@@ -85,7 +85,8 @@ async function desktop(browser) {
     pageMayLoad = new Promise((resolve) => (letPageLoad = resolve));
     const loaded = page.goto(`http://127.0.0.1:${server.address().port}/`); // not before page.js
     await page.waitForSelector("#keys");
-    check(await page.evaluate(() => document.activeElement.id === "answer"), "the answer field has no focus at load");
+    await page.waitForFunction(() => document.activeElement.id === "answer", { timeout: 10000 })
+        .catch(() => check(false, "the answer field has no focus at load"));
     check((await screen(page)) === "Loading…", "no Loading… while the page loads");
     await typeLines(page, "h");
     letPageLoad();
