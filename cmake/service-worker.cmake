@@ -3,8 +3,12 @@
 # by the hash of that list. The worker's bytes follow from the site's and
 # nothing else, so a build of the same sources writes the same sw.js.
 #   cmake -DSITE=folder -DTEMPLATE=src/web/service-worker.js.in -P cmake/service-worker.cmake
+get_filename_component(SITE ${SITE} ABSOLUTE)
 file(GLOB names RELATIVE ${SITE} LIST_DIRECTORIES false ${SITE}/*)
 list(REMOVE_ITEM names sw.js)
+if(NOT names)
+  message(FATAL_ERROR "no site in ${SITE}")
+endif()
 list(SORT names)
 set(lines)
 foreach(name IN LISTS names)

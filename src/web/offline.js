@@ -10,8 +10,8 @@ function pageFolder() {
 }
 
 if (location.protocol === "file:") {
-    loadFailed(`a browser runs its WebAssembly only from a page served over http. `
-        + `Serve this folder with: python3 -m http.server -d ${pageFolder()} and open http://localhost:8000/`);
+    loadFailed("a browser runs WebAssembly only from a page served over http. To play from this folder, run "
+        + `python3 -m http.server -d ${pageFolder()} and open http://localhost:8000/ in the browser`);
     // Whatever the page then finds missing is missing for that reason.
     loadFailed = () => {};
 } else if ("serviceWorker" in navigator) {
