@@ -3,7 +3,7 @@
 # runs under node at a terminal, on the machine's own files: the tests play
 # it. The page's game waits for each typed line with Asyncify and reads its
 # settings from the page's memory; it goes into `site`, a folder any static
-# file host can serve, with the page and the terminal it plays in. `cpack -G
+# file host can serve, with the page it plays in. `cpack -G
 # ZIP` (or `cpack --preset web`) zips that folder as
 # hullstrike-VERSION-web.zip.
 
@@ -24,17 +24,13 @@ target_link_options(hullstrike_web PRIVATE
   -sENVIRONMENT=web -sASYNCIFY -sMODULARIZE=1 -sEXPORT_NAME=createHullstrike -sINVOKE_RUN=0
   -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=FS,ccall)
 
-# The terminal comes from the npm package pinned in package.json, and
-# its licence goes with it; the game's own licence goes with the game,
-# which the site carries in binary form.
-set(xterm ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm)
-if(NOT EXISTS ${xterm}/lib/xterm.js)
-  message(FATAL_ERROR "xterm.js not found: run `npm ci` in ${PROJECT_SOURCE_DIR}")
-endif()
+# The page: its HTML with the style inline, its scripts, and the game's
+# licence, which goes with the game the site carries in binary form. Each
+# file is copied as it is.
 set(page_files)
 foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.js=page.js
-                      ${xterm}/lib/xterm.js=xterm.js ${xterm}/css/xterm.css=xterm.css
-                      ${xterm}/LICENSE=xterm-LICENSE LICENSE=LICENSE)
+                      src/web/screen.js=screen.js src/web/answers.js=answers.js
+                      src/web/sizes.js=sizes.js LICENSE=LICENSE.txt)
   string(REPLACE "=" ";" copy ${copy})
   list(GET copy 0 source)
   list(GET copy 1 name)
