@@ -10,7 +10,17 @@ const types = {
     ".wasm": "application/wasm", ".webmanifest": "application/manifest+json", ".json": "application/json",
     ".png": "image/png", ".svg": "image/svg+xml", ".txt": "text/plain; charset=utf-8",
 };
-const compressed = new Set([".html", ".js", ".css", ".wasm", ".webmanifest", ".json", ".svg", ".txt", ""]);
+const compressible = new Set([".html", ".js", ".css", ".wasm", ".webmanifest", ".json", ".svg", ".txt", ""]);
+const compressed = new Map(); // by encoding and the bytes' hash: brotli takes long, and would hold up every request
+
+// The bytes in an encoding, compressed once.
+function encode(encoding, bytes, hash) {
+    const key = `${encoding} ${hash}`;
+    if (!compressed.has(key)) {
+        compressed.set(key, encoding === "br" ? zlib.brotliCompressSync(bytes) : zlib.gzipSync(bytes, { level: 9 }));
+    }
+    return compressed.get(key);
+}
 
 // The file a request names inside the folder, a folder's being its
 // index.html; nothing outside the folder.
@@ -31,15 +41,15 @@ function siteHandler(folder) {
                 return;
             }
             const extension = path.extname(file), accepted = request.headers["accept-encoding"] ?? "";
-            const encoding = !compressed.has(extension) ? null : /\bbr\b/.test(accepted) ? "br" : /\bgzip\b/.test(accepted) ? "gzip" : null;
-            const tag = `"${crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22)}${encoding ?? ""}"`;
+            const encoding = !compressible.has(extension) ? null : /\bbr\b/.test(accepted) ? "br" : /\bgzip\b/.test(accepted) ? "gzip" : null;
+            const hash = crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22), tag = `"${hash}${encoding ?? ""}"`;
             const headers = { "Content-Type": types[extension] ?? "text/plain; charset=utf-8", "Cache-Control": "no-cache",
                 ETag: tag, Vary: "Accept-Encoding" };
             if (request.headers["if-none-match"] === tag) {
                 response.writeHead(304, headers).end();
                 return;
             }
-            const body = encoding === "br" ? zlib.brotliCompressSync(bytes) : encoding === "gzip" ? zlib.gzipSync(bytes, { level: 9 }) : bytes;
+            const body = encoding ? encode(encoding, bytes, hash) : bytes;
             if (encoding) {
                 headers["Content-Encoding"] = encoding;
             }
@@ -56,6 +66,13 @@ if (require.main === module) {
     if (!folder) {
         console.error("usage: node tools/serve-site.js FOLDER [PORT]");
         process.exit(2);
+    }
+    // Everything compressed before the first visit, as a host that stores its files compressed.
+    for (const name of fs.readdirSync(folder)) {
+        const bytes = fs.readFileSync(path.join(folder, name)), hash = crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22);
+        if (compressible.has(path.extname(name))) {
+            ["br", "gzip"].forEach((encoding) => encode(encoding, bytes, hash));
+        }
     }
     http.createServer(siteHandler(() => folder)).listen(Number(port), () => console.log(`serving ${folder} at http://localhost:${port}/`));
 }
