@@ -15,7 +15,7 @@ if (!puppeteer || !fs.existsSync("/usr/bin/chromium")) {
 // service worker the build would write for it; and a server caught halfway,
 // with that worker and the old page.
 const next = path.join(work, "next-release"), halfway = path.join(work, "halfway"), sources = path.join(__dirname, "..", "..");
-fs.rmSync(next, { recursive: true, force: true });
+[next, halfway].forEach((folder) => fs.rmSync(folder, { recursive: true, force: true }));
 fs.cpSync(site, next, { recursive: true });
 fs.writeFileSync(path.join(next, "index.html"), fs.readFileSync(path.join(site, "index.html"), "utf8")
     .replace("<head>", '<head>\n<meta name="release" content="next">'));
