@@ -3,9 +3,8 @@
 # runs under node at a terminal, on the machine's own files: the tests play
 # it. The page's game waits for each typed line with Asyncify and reads its
 # settings from the page's memory; it goes into `site`, a folder any static
-# file host can serve, with the page it plays in. `cpack -G
-# ZIP` (or `cpack --preset web`) zips that folder as
-# hullstrike-VERSION-web.zip.
+# file host can serve, with the page it plays in. `cpack -G ZIP` (or `cpack
+# --preset web`) zips that folder as hullstrike-VERSION-web.zip.
 
 # Node 18 and later have fetch, which the asynchronous start then uses
 # to load the .wasm by its path, and fails; the synchronous one reads the

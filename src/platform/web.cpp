@@ -1,7 +1,7 @@
 // The system calls behind platform.h in the WebAssembly build. The same
 // code runs in two places: under node, where the files and the standard
 // streams are the machine's own, and in the web page, where standard input
-// is what the player types into the page's terminal and the settings file
+// is the answers the player sends from the page and the settings file
 // lives in the page's memory.
 #include "platform/platform.h"
 #include "platform/posix_shared.h"
@@ -12,7 +12,7 @@
 
 // Node is asked, for the runtime itself takes every standard stream for a
 // terminal; as on any POSIX system, a terminal that says it is dumb, or
-// says nothing, is not cleared. The page's terminal always can be.
+// says nothing, is not cleared. The page's screen always can be.
 EM_JS(int, standardOutputIsTerminal, (), {
     if (typeof process == "object" && typeof require == "function") {
         const term = process.env["TERM"];
@@ -23,7 +23,7 @@ EM_JS(int, standardOutputIsTerminal, (), {
 
 // The page lends its typed lines through Module.readTypedInput, a promise
 // of at most size bytes, empty once the player has ended the input. The
-// game waits here, its stack set aside, until the player presses Enter.
+// game waits here, its stack set aside, until the player sends a line.
 EM_ASYNC_JS(long, readTypedInput, (char* bytes, long size), {
     const typed = await Module["readTypedInput"](size);
     HEAPU8.set(typed, bytes);

@@ -27,6 +27,8 @@ export function gameWaits() {
     return waiting !== null;
 }
 
+// The waiting read gets the first line sent, or as much of it as it asks
+// for; the rest is the next read's.
 function answer() {
     if (waiting === null || sent.length === 0) {
         return;
@@ -44,6 +46,7 @@ function answer() {
     resolve(part);
 }
 
+// A line sent is read in its turn, at once if the game waits.
 function send(text) {
     sent.push(encoder.encode(text));
     answer();
@@ -58,13 +61,14 @@ export function stopReading(dropTyped) {
     }
 }
 
-// The line in the field goes with its line end; a paste of several lines
-// sends each but the last, which stays in the field to be edited.
+// The line in the field goes with its line end.
 function sendField() {
     send(field.value + "\n");
     field.value = "";
 }
 
+// A paste of several lines sends each but the last, which stays in the
+// field to be edited.
 function paste(event) {
     const pasted = event.clipboardData.getData("text");
     if (!/[\r\n]/.test(pasted)) {
@@ -86,8 +90,11 @@ function selection() {
     return String(document.getSelection());
 }
 
+// Ctrl-C and Ctrl-D as at a console; every other key types into the field
+// as usual. The size fields keep their own: their selection can't be seen.
 function keyDown(event) {
-    if (!event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) {
+    const sizeField = event.target.matches("input") && event.target !== field;
+    if (!event.ctrlKey || event.altKey || event.metaKey || event.shiftKey || sizeField) {
         return;
     }
     const key = event.key.toLowerCase();
@@ -113,7 +120,7 @@ function pressKey(key) {
         if (selected === "") {
             interrupted();
         } else {
-            navigator.clipboard?.writeText(selected);
+            navigator.clipboard?.writeText(selected).catch(() => {}); // not allowed: nothing copied
         }
     } else {
         field.value += key;

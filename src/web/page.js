@@ -22,6 +22,7 @@ function writeOutputByte(byte) {
     output.push(byte);
 }
 
+// Draws what the game wrote since last time.
 function showOutput() {
     if (output.length > 0) {
         lastWritten = new TextDecoder().decode(new Uint8Array(output));
@@ -96,6 +97,7 @@ function gameOver() {
     again.focus();
 }
 
+// Once the scripts are in: the sizes, the answers, then the first game.
 function start() {
     if (typeof WebAssembly !== "object") {
         loadFailed("this browser does not run WebAssembly");
@@ -107,7 +109,10 @@ function start() {
     takeSizes((settings) => game?.FS.writeFile("GameData.txt", settings));
     takeAnswers(echo, interrupt, window.earlyLines ?? []);
     document.addEventListener("pointerdown", (event) => (touched = event.pointerType !== "mouse"));
-    again.addEventListener("click", play);
+    again.addEventListener("click", () => {
+        resetScreen(); // at once: the last game's screen is done with
+        play();
+    });
     play();
 }
 

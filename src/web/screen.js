@@ -13,7 +13,7 @@ let text = null; // the text block being written, null after a board
 let boardLines = null; // the board being drawn, line by line, null between boards
 let lastBoard = null; // the marks of this game's last board, null between games
 let shots = 0;
-let spoken = []; // what is new since the player's last answer: text, and shots in words
+let spoken = []; // what is new since the player's last answer: text, and shots
 
 // A new game starts on an empty screen.
 export function resetScreen() {
@@ -69,11 +69,14 @@ export function echo(answer) {
     screen.scrollTop = screen.scrollHeight;
 }
 
+// As a console's clearing: nothing is left, and the next text starts a
+// block of its own.
 function clearScreen() {
     screen.replaceChildren();
     text = null;
 }
 
+// The block the next text goes in: a new one after a board or a clearing.
 function textBlock() {
     if (text === null) {
         text = document.createElement("div");
@@ -83,6 +86,8 @@ function textBlock() {
     return text;
 }
 
+// Text is shown and kept to be said. The sinking message makes the last
+// shot a sinking one and ends the game's boards.
 function addText(added) {
     textBlock().append(added);
     spoken.push(added);
@@ -115,10 +120,12 @@ function drawBoard(lines) {
     board.append(drawn, unseen);
     screen.append(board);
     text = null;
-    spoken.push(shotInWords(marks));
+    spoken.push(shotOn(marks));
     lastBoard = marks;
 }
 
+// The table a screen reader moves through: a caption, the headers, and a
+// cell for each square.
 function boardTable(marks) {
     const table = document.createElement("table");
     table.createCaption().textContent = `Board, ${marks.length} by ${marks.length}: Across is the column, Down the row`;
@@ -142,39 +149,37 @@ function boardTable(marks) {
     return table;
 }
 
-// The first board of a game is all water. On each later one the square
-// that changed is the shot, and its mark says how it went; a square shot
-// again changes nothing. The sinking message, written just after, adds
-// "sunk".
-function shotInWords(marks) {
+// The shot a board shows: on the first board of a game, none; on each
+// later one, the square that changed, whose mark says how it went, or none
+// when a square was shot again.
+function shotOn(marks) {
     if (lastBoard === null || lastBoard.length !== marks.length) {
         shots = 0;
-        return { toString: () => `A board of ${marks.length} by ${marks.length} squares, all water.` };
+        return { size: marks.length, shots };
     }
     shots += 1;
-    const count = `${shots} shot${shots === 1 ? "" : "s"}`;
-    let changed = null;
+    let square = null;
     marks.forEach((row, down) => row.forEach((mark, across) => {
         if (mark !== lastBoard[down][across]) {
-            changed = { across: across + 1, down: down + 1, name: markNames[mark] || mark };
+            square = `Across ${across + 1}, Down ${down + 1}: ${markNames[mark] || mark}`;
         }
     }));
-    const shot = {
-        sunk: false,
-        toString() {
-            if (changed === null) {
-                return this.sunk ? `A square shot before: hit, sunk. ${count}.` : `A square shot before. ${count}.`;
-            }
-            return `Across ${changed.across}, Down ${changed.down}: ${changed.name}${this.sunk ? ", sunk" : ""}. ${count}.`;
-        },
-    };
-    return shot;
+    return { square, shots, sunk: false };
+}
+
+// "Across 3, Down 7: miss. 5 shots.", with "sunk" after the last hit.
+function inWords(shot) {
+    if (shot.shots === 0) {
+        return `A board of ${shot.size} by ${shot.size} squares, all water.`;
+    }
+    const square = shot.square ?? (shot.sunk ? "A square shot before: hit" : "A square shot before");
+    return `${square}${shot.sunk ? ", sunk" : ""}. ${shot.shots} shot${shot.shots === 1 ? "" : "s"}.`;
 }
 
 // Says what is new since the player's last answer, once, now that the game
 // waits for the next: the text as written, each board as the shot in words.
 export function announce() {
-    const words = spoken.join("\n").replace(/\s+/g, " ").trim();
+    const words = spoken.map((part) => (typeof part === "string" ? part : inWords(part))).join("\n").replace(/\s+/g, " ").trim();
     spoken = [];
     if (words !== "") {
         const said = document.createElement("p");

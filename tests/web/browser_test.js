@@ -1,82 +1,200 @@
-// Plays a game in the page in headless Chromium with the ships of a recorded
-// session: node browser_test.js SITE SESSION SCREENSHOT. Exits 77, skipped,
-// without Chromium or puppeteer-core.
+// Plays games in the page in headless Chromium with the ships of a recorded
+// session, on a desktop by keyboard and on a phone by the on-screen keys,
+// and has axe-core look the page over: node browser_test.js SITE SESSION
+// SCREENSHOT (the phone's goes beside it). Exits 77, skipped, without
+// Chromium or puppeteer-core.
 const [site, session, screenshot] = process.argv.slice(2);
 const fs = require("fs"), http = require("http"), path = require("path");
 const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
-let puppeteer;
-try { puppeteer = require("puppeteer-core"); } catch {}
-if (!puppeteer || !fs.existsSync("/usr/bin/chromium")) {
-    console.log("skipped: needs /usr/bin/chromium and puppeteer-core (npm ci)");
+let puppeteer, axeSource;
+try {
+    puppeteer = require("puppeteer-core");
+    axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
+} catch {}
+if (!puppeteer || !axeSource || !fs.existsSync("/usr/bin/chromium")) {
+    console.log("skipped: needs /usr/bin/chromium, puppeteer-core and axe-core (npm ci)");
     process.exit(77);
 }
-const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm" };
-const server = http.createServer((request, response) => {
+// The site, with page.js held back until the test lets it go: the page is
+// then still loading.
+let letPageLoad, pageMayLoad = Promise.resolve();
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+const server = http.createServer(async (request, response) => {
     const file = path.join(site, request.url === "/" ? "index.html" : request.url);
+    if (request.url === "/page.js") await pageMayLoad;
     fs.readFile(file, (error, bytes) => response.writeHead(error ? 404 : 200, { "Content-Type": types[path.extname(file)] || "text/plain" }).end(bytes));
 });
 // The last board drawn on a terminal, up to the pause, lines right-trimmed.
 const trimmed = (text) => text.replace(/\r/g, "").replace(/ +\n/g, "\n").trimEnd();
 const lastBoard = trimmed(read("terminal").split("\x1b[H\x1b[2J").pop().split("Please select")[0]);
 const easy = read("GameData.txt").split(/\s+/)[0];
-(async () => {
-    await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-    const profile = fs.mkdtempSync(path.join(path.dirname(screenshot), "chromium-")); // a fresh one
-    const browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true,
-        userDataDir: profile,
-        args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-sync",
-               "--disable-background-networking", "--disable-component-update"] });
-    const page = await browser.newPage(), errors = [];
+const failures = [];
+const check = (good, failure) => good || failures.push(failure);
+
+// A page whose clock reads the session's musl seed, so that the game hides
+// the same ships, and which counts copies and the layout shifts not caused
+// by the player; errors in it fail the test.
+const errors = [];
+async function newPage(browser) {
+    const page = await browser.newPage();
     page.on("console", (message) => message.type() === "error" && errors.push(message.text()));
     page.on("pageerror", (error) => errors.push(String(error)));
-    // The clock the game seeds from reads the session's musl seed, and the
-    // screen is read from the terminal's top line.
     await page.evaluateOnNewDocument((now) => {
         Date.now = () => now;
-        window.screenText = () => Array.from({ length: terminal.rows }, (_, row) =>
-            terminal.buffer.active.getLine(terminal.buffer.active.baseY + row).translateToString(true)).join("\n");
+        window.copies = 0;
+        document.addEventListener("copy", () => (window.copies += 1));
+        window.shifted = 0;
+        new PerformanceObserver((shifts) => shifts.getEntries().forEach((shift) =>
+            (window.shifted += shift.hadRecentInput ? 0 : shift.value))).observe({ type: "layout-shift", buffered: true });
     }, Number(/^musl (\d+)$/m.exec(read("seed"))[1]) * 1000);
-    const screen = () => page.evaluate(() => screenText());
-    const waitFor = (text) => page.waitForFunction((text) => screenText().includes(text), { timeout: 10000 }, text);
-    const loading = Date.now();
-    await page.goto(`http://127.0.0.1:${server.address().port}/`);
-    await waitFor("Please enter your choice: ");
-    console.log(`loaded to the menu prompt in ${Date.now() - loading} ms`);
-    await page.$eval("#easy", (field) => (field.value = ""));
-    await page.type("#easy", easy);
-    await page.focus(".xterm-helper-textarea");
-    await page.keyboard.type("q"); // taken back: the key sent is h
-    await page.keyboard.press("Backspace");
-    await page.keyboard.type("h\n");
-    await waitFor(`Easy will be a grid of ${easy} x ${easy}`);
-    await page.keyboard.type("\n1\n1\n1\n2\n1\n3\n1\n4\n1\n");
-    await waitFor('Press the "Enter" key to continue . . .');
-    const sunk = trimmed(await screen());
-    await page.screenshot({ path: screenshot, fullPage: true });
-    await page.keyboard.type("\n");
-    await waitFor("Please enter your choice: ");
+    return page;
+}
+
+// The page's screen as it shows (each board as drawn, not its table), what
+// it last said to screen readers, and waits for either.
+const screen = (page) => page.$eval("#screen", (log) => Array.from(log.children, (block) =>
+    block.className === "board" ? block.firstChild.textContent + "\n" : block.textContent).join(""));
+const spoken = (page) => page.$eval("#spoken", (said) => said.textContent);
+const waitFor = (page, text, where = "#screen") => page.waitForFunction((text, where) =>
+    document.querySelector(where).textContent.includes(text), { timeout: 10000 }, text, where);
+async function typeLines(page, ...lines) {
+    for (const line of lines) {
+        await page.keyboard.type(line + "\n");
+    }
+}
+async function tapKeys(page, ...keys) {
+    for (const key of keys) {
+        await page.tap(`#keys [data-key="${key}"]`);
+    }
+}
+async function axe(page, when) {
+    if (await page.evaluate(() => typeof axe === "undefined")) {
+        await page.addScriptTag({ content: axeSource });
+    }
+    const found = await page.evaluate(async () => (await axe.run({ resultTypes: ["violations"] })).violations
+        .map((violation) => `${violation.id}: ${violation.nodes.map((node) => node.target).join(", ")}`));
+    check(found.length === 0, `axe-core ${when}:\n${found.join("\n")}`);
+}
+
+// On a desktop, by keyboard: an answer sent while the page loads, sizes
+// refused and taken, an answer from a composing keyboard, Ctrl-C copying
+// a selection, then ending the game; the sinking screen as on a terminal.
+async function desktop(browser) {
+    const page = await newPage(browser);
+    await page.setViewport({ width: 1024, height: 768 });
+    pageMayLoad = new Promise((resolve) => (letPageLoad = resolve));
+    const loaded = page.goto(`http://127.0.0.1:${server.address().port}/`); // not before page.js
+    await page.waitForSelector("#keys");
+    check(await page.evaluate(() => document.activeElement.id === "answer"), "the answer field has no focus at load");
+    check((await screen(page)) === "Loading…", "no Loading… while the page loads");
+    await typeLines(page, "h");
+    letPageLoad();
+    await loaded;
+    await waitFor(page, "Hard will be a grid of 20 x 20");
+    await axe(page, "at load, desktop");
+    await page.click("#hard", { clickCount: 3 });
+    await page.keyboard.type("36");
+    await page.click("#easy", { clickCount: 3 });
+    await page.keyboard.type(easy);
+    check(await page.$eval("#hard", (field) => field.getAttribute("aria-invalid") === "true"
+        && document.getElementById("hard-error").textContent.includes("20 stays")), "Hard at 36 not refused");
+    check((await page.$eval("#small-note", (note) => note.textContent)).includes("smaller than 10"), "no note on a small grid");
+    await page.focus("#answer");
+    await typeLines(page, "", "h");
+    await waitFor(page, `Easy will be a grid of ${easy} x ${easy}\n\t\tNormal will be a grid of 15 x 15\n\t\tHard will be a grid of 20 x 20`);
+    await page.keyboard.type("\nq");
+    await page.keyboard.press("Backspace"); // taken back: the key sent is 1
+    await typeLines(page, "1");
+    await waitFor(page, "all water", "#spoken");
+    // Across from a keyboard that composes: key code 229 and the text inserted.
+    const cdp = await page.createCDPSession();
+    await cdp.send("Input.dispatchKeyEvent", { type: "rawKeyDown", windowsVirtualKeyCode: 229, key: "Process" });
+    await cdp.send("Input.imeSetComposition", { text: "1", selectionStart: 1, selectionEnd: 1 });
+    await cdp.send("Input.insertText", { text: "1" });
+    await typeLines(page, "", "1");
+    await waitFor(page, "1 shot.", "#spoken"); // and not the answer said again:
+    check(await spoken(page) === "Across 1, Down 1: hit. 1 shot. Enter coordinates Across:", "the shot not said in words");
+    await axe(page, "in a game, desktop");
+    check(await page.$$eval(".board tbody td", (cells) => cells.length) === easy * easy, "not one table cell a square");
+    await page.$eval("#screen", (log) => getSelection().selectAllChildren(log));
+    await page.keyboard.down("Control");
+    await page.keyboard.press("c", { commands: ["copy"] });
+    await page.keyboard.up("Control");
+    check(await page.evaluate(() => window.copies === 1), "Ctrl-C did not copy the selection");
+    await page.evaluate(() => getSelection().removeAllRanges());
+    await page.focus("#answer");
+    await typeLines(page, "2", "1", "3", "1", "4", "1");
+    await waitFor(page, 'Press the "Enter" key to continue . . .');
+    const sunk = trimmed(await screen(page));
+    check(sunk === lastBoard, `after the sinking message:\n${sunk}\nnot\n${lastBoard}`);
+    check((await spoken(page)).startsWith("Across 4, Down 1: hit, sunk. 4 shots."), "the sinking not said in words");
+    await page.screenshot({ path: screenshot });
+    await typeLines(page, "");
+    await waitFor(page, "Please enter your choice: ");
     await page.keyboard.down("Control");
     await page.keyboard.press("d");
     await page.keyboard.up("Control");
-    await waitFor("Goodbye.");
     await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
-    const farewell = await screen();
+    check((await screen(page)).trimEnd().endsWith("Thank you for playing.\nGoodbye."), "no farewell after Ctrl-D");
+    await axe(page, "after the farewell, desktop");
     // Play again, from the keyboard: the button has the focus. Ctrl-C then
     // ends the new game at once, with no farewell, and offers the next.
     await page.keyboard.press("Enter");
-    await waitFor("Please enter your choice: ");
+    await waitFor(page, "Please enter your choice: ");
     await page.keyboard.down("Control");
     await page.keyboard.press("c");
     await page.keyboard.up("Control");
     await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
-    const interrupted = await screen();
-    const failures = [sunk === lastBoard || `after the sinking message:\n${sunk}\nnot\n${lastBoard}`,
-        farewell.includes("Thank you for playing.\nGoodbye.") || `after Ctrl-D:\n${farewell}`,
-        /choice: \^C\n*$/.test(interrupted) && !interrupted.includes("Goodbye") || `after Ctrl-C:\n${interrupted}`,
-        errors.length === 0 || `console errors:\n${errors.join("\n")}`].filter((check) => check !== true);
+    check(/choice: \^C\n$/.test(await screen(page)), "Ctrl-C did not end the game");
+    check(await page.evaluate(() => window.shifted <= 0.01), "the layout moved");
+}
+
+// On a phone, by touch alone: the Hard board whole, Ctrl-C, then a game
+// from the menu to the farewell. The sizes are those the desktop left.
+async function phone(browser) {
+    const page = await newPage(browser);
+    await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
+    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    await waitFor(page, "Please enter your choice: ");
+    await axe(page, "at load, phone");
+    check(await page.$$eval("#keys button", (keys) => keys.map((key) => key.textContent).join() ===
+        "1,2,3,4,5,H,6,7,8,9,0,Q,Ctrl-C, end the game,Backspace,Enter" && keys.every((key) =>
+        key.getBoundingClientRect().width >= 44 && key.getBoundingClientRect().height >= 44)), "keys misnamed or small");
+    await tapKeys(page, "3", "Enter");
+    await waitFor(page, "Across: ");
+    check(await page.$eval(".board", (board) => board.scrollWidth <= board.clientWidth
+        && document.documentElement.scrollWidth <= 390 && parseFloat(getComputedStyle(board).fontSize) >= 12
+        && board.getBoundingClientRect().bottom <= innerHeight), "the Hard board not whole on a phone");
+    await page.screenshot({ path: screenshot.replace(/\.png$/, "-phone.png") });
+    await tapKeys(page, "Ctrl-C");
+    await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
+    await page.tap("#again");
+    await waitFor(page, "Please enter your choice: ");
+    await tapKeys(page, "1", "Enter");
+    for (const across of ["1", "2", "3", "4"]) {
+        await tapKeys(page, across, "Enter", "1", "Enter");
+    }
+    await waitFor(page, 'Press the "Enter" key to continue . . .');
+    await axe(page, "in a game, phone");
+    await tapKeys(page, "Enter", "Q", "Enter");
+    await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
+    check((await screen(page)).trimEnd().endsWith("choice: Q\n\nThank you for playing.\nGoodbye."), "no farewell on the phone");
+    check(await page.evaluate(() => document.activeElement.id !== "answer"), "a key put the focus in the answer field");
+    await axe(page, "after the farewell, phone");
+}
+
+(async () => {
+    await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+    const profile = fs.mkdtempSync(path.join(path.dirname(screenshot), "chromium-")); // a fresh one
+    const browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, userDataDir: profile,
+        args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-sync",
+               "--disable-background-networking", "--disable-component-update"] });
+    await desktop(browser);
+    await phone(browser);
+    check(errors.length === 0, `console errors:\n${errors.join("\n")}`);
     await browser.close();
     fs.rmSync(profile, { recursive: true });
     server.close();
-    console.log(failures.length ? failures.join("\n\n") : "played a game to the farewell");
+    console.log(failures.length ? failures.join("\n\n") : "played to the farewell on a desktop and a phone");
     process.exit(failures.length ? 1 : 0);
 })().catch((error) => (console.log(error), process.exit(1)));
