@@ -25,8 +25,9 @@ fs.copyFileSync(path.join(site, "index.html"), path.join(halfway, "index.html"))
 let served = site, offline = false;
 const requests = [];
 const handle = siteHandler(() => served);
-const server = http.createServer((request, response) =>
-    offline ? request.socket.destroy() : (requests.push(request.url), handle(request, response)));
+// A host that sends its folder's index.html to the folder itself, as some do.
+const server = http.createServer((request, response) => offline ? request.socket.destroy() : (requests.push(request.url),
+    request.url === "/index.html" ? response.writeHead(301, { Location: "/" }).end() : handle(request, response)));
 (async () => {
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
     const url = `http://127.0.0.1:${server.address().port}/`, profile = fs.mkdtempSync(path.join(work, "chromium-"));
