@@ -23,6 +23,11 @@ target_link_options(hullstrike_web PRIVATE
   -sENVIRONMENT=web -sASYNCIFY -sMODULARIZE=1 -sEXPORT_NAME=createHullstrike -sINVOKE_RUN=0
   -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=FS,ccall)
 
+# The terminal an earlier page carried, and the licences without .txt:
+# gone from a build folder that still has them, so that neither the zip nor
+# the site serves them.
+file(REMOVE ${site}/xterm.js ${site}/xterm.css ${site}/xterm-LICENSE ${site}/LICENSE)
+
 # The page: its HTML with the style inline, its scripts, and the game's
 # licence, which goes with the game the site carries in binary form. Each
 # file is copied as it is.

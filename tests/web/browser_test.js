@@ -2,7 +2,7 @@
 // session, on a desktop by keyboard and on a phone by the on-screen keys,
 // and has axe-core look the page over: node browser_test.js SITE SESSION
 // SCREENSHOT (the phone's goes beside it). Exits 77, skipped, without
-// Chromium or puppeteer-core.
+// Chromium, puppeteer-core or axe-core.
 const [site, session, screenshot] = process.argv.slice(2);
 const fs = require("fs"), http = require("http"), path = require("path");
 const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
@@ -57,16 +57,20 @@ const screen = (page) => page.$eval("#screen", (log) => Array.from(log.children,
 const spoken = (page) => page.$eval("#spoken", (said) => said.textContent);
 const waitFor = (page, text, where = "#screen") => page.waitForFunction((text, where) =>
     document.querySelector(where).textContent.includes(text), { timeout: 10000 }, text, where);
+// Answers typed in whatever has the focus, each ended by Enter.
 async function typeLines(page, ...lines) {
     for (const line of lines) {
         await page.keyboard.type(line + "\n");
     }
 }
+// On-screen keys tapped with a finger, one after another.
 async function tapKeys(page, ...keys) {
     for (const key of keys) {
         await page.tap(`#keys [data-key="${key}"]`);
     }
 }
+// axe-core over the page as it is now, loaded once per page: any violation
+// is a failure.
 async function axe(page, when) {
     if (await page.evaluate(() => typeof axe === "undefined")) {
         await page.addScriptTag({ content: axeSource });
@@ -85,7 +89,8 @@ async function desktop(browser) {
     pageMayLoad = new Promise((resolve) => (letPageLoad = resolve));
     const loaded = page.goto(`http://127.0.0.1:${server.address().port}/`); // not before page.js
     await page.waitForSelector("#keys");
-    check(await page.evaluate(() => document.activeElement.id === "answer"), "the answer field has no focus at load");
+    await page.waitForFunction(() => document.activeElement.id === "answer", { timeout: 10000 })
+        .catch(() => check(false, "the answer field has no focus at load"));
     check((await screen(page)) === "Loading…", "no Loading… while the page loads");
     await typeLines(page, "h");
     letPageLoad();
