@@ -47,6 +47,29 @@ foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.js=page.js
 endforeach()
 add_custom_target(site ALL DEPENDS ${page_files})
 
+# Offline play and installing the page as an app: the web app manifest and
+# its icons, the script that registers the service worker, and the worker,
+# written last since it names every other file of the site with its hash.
+set(offline_files)
+foreach(name IN ITEMS offline.js manifest.webmanifest icon-192.png icon-512.png)
+  add_custom_command(OUTPUT ${site}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy src/web/${name} ${site}/${name}
+    DEPENDS ${PROJECT_SOURCE_DIR}/src/web/${name}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    VERBATIM)
+  list(APPEND offline_files ${site}/${name})
+endforeach()
+set(worker_sources ${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake)
+add_custom_command(OUTPUT ${site}/sw.js
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in
+          -P ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
+  DEPENDS ${page_files} ${offline_files} hullstrike_web ${worker_sources}
+  VERBATIM)
+# After the site's other files, which the worker's rule lists too: never
+# two rules writing one file at once.
+add_custom_target(service_worker ALL DEPENDS ${site}/sw.js)
+add_dependencies(service_worker site)
+
 install(DIRECTORY ${site}/ DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)

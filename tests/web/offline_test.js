@@ -1,0 +1,84 @@
+// Opens the page once in headless Chromium, then plays it with the network
+// off, then puts a new release of the site in place and sees it replace the
+// one kept: node offline_test.js SITE WORK CMAKE. Exits 77, skipped, without
+// Chromium or puppeteer-core.
+const { execFileSync } = require("child_process"), fs = require("fs"), http = require("http"), path = require("path");
+const [site, work] = process.argv.slice(2, 4).map((arg) => path.resolve(arg)), cmake = process.argv[4];
+const { siteHandler } = require("../../tools/serve-site.js");
+let puppeteer;
+try { puppeteer = require("puppeteer-core"); } catch {}
+if (!puppeteer || !fs.existsSync("/usr/bin/chromium")) {
+    console.log("skipped: needs /usr/bin/chromium and puppeteer-core (npm ci)"), process.exit(77);
+}
+// The next release: the same site with one more line in its page, and the
+// service worker the build would write for it; and a server caught halfway,
+// with that worker and the old page.
+const next = path.join(work, "next-release"), halfway = path.join(work, "halfway"), sources = path.join(__dirname, "..", "..");
+[next, halfway].forEach((folder) => fs.rmSync(folder, { recursive: true, force: true }));
+fs.cpSync(site, next, { recursive: true });
+fs.writeFileSync(path.join(next, "index.html"), fs.readFileSync(path.join(site, "index.html"), "utf8")
+    .replace("<head>", '<head>\n<meta name="release" content="next">'));
+execFileSync(cmake, [`-DSITE=${next}`, `-DTEMPLATE=${sources}/src/web/service-worker.js.in`, "-P", `${sources}/cmake/service-worker.cmake`]);
+fs.cpSync(next, halfway, { recursive: true });
+fs.copyFileSync(path.join(site, "index.html"), path.join(halfway, "index.html"));
+let served = site, offline = false, wasmFetches = 0;
+const handle = siteHandler(() => served), failures = [];
+const check = (passed, failure) => passed || failures.push(failure);
+// A host that sends its folder's index.html to the folder itself, as some do.
+const server = http.createServer((request, response) => offline ? request.socket.destroy() : (wasmFetches += request.url === "/hullstrike.wasm",
+    request.url === "/index.html" ? response.writeHead(301, { Location: "/" }).end() : handle(request, response)));
+(async () => {
+    await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+    const url = `http://127.0.0.1:${server.address().port}/`, profile = fs.mkdtempSync(path.join(work, "chromium-"));
+    const browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, userDataDir: profile, args: ["--no-sandbox",
+        "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-sync", "--disable-background-networking", "--disable-component-update"] });
+    const page = await browser.newPage(), client = await page.createCDPSession(), workers = new Map();
+    let workersChanged;
+    client.on("ServiceWorker.workerVersionUpdated", ({ versions }) =>
+        (versions.forEach((version) => workers.set(version.versionId, version.status)), workersChanged?.()));
+    await client.send("ServiceWorker.enable");
+    // Waits until the site's workers, old and new, are in these states.
+    const workersAre = (...states) => new Promise((resolve, fail) => {
+        setTimeout(() => fail(new Error(`the workers never were ${states}: ${[...workers.values()]}`)), 20000);
+        (workersChanged = () => [...workers.values()].sort().join() === states.join() && resolve())();
+    });
+    // The game answers a key, h for the help after the menu; the page says
+    // which release it is, with the one cache the worker keeps.
+    const plays = async () => {
+        await page.keyboard.type("h\n");
+        await page.waitForFunction(() => /choice:.*will be a grid of/s.test(document.body.innerText), { timeout: 20000 });
+        return page.evaluate(async () => `${document.querySelector('meta[name="release"]') ? "next" : "first"}: ${await caches.keys()}`);
+    };
+    await page.goto(url);
+    await plays();
+    await workersAre("activated");
+    check(wasmFetches === 2, `hullstrike.wasm fetched ${wasmFetches} times, not once by the page and once by the worker`);
+    const installable = JSON.stringify((await client.send("Page.getInstallabilityErrors")).installabilityErrors);
+    check(installable === "[]", `not installable: ${installable}`);
+    const goOffline = async (off) => ((offline = off), await page.setOfflineMode(off));
+    await goOffline(true);
+    await page.reload();
+    const kept = await plays();
+    check(/^first: hullstrike \/ \w+$/.test(kept), `offline: ${kept}`);
+    await goOffline(false);
+    served = halfway; // the next worker finds the old page, and is dropped
+    await page.reload();
+    await workersAre("activated", "redundant");
+    served = next;
+    await page.reload(); // still the release kept, while the next one is fetched
+    check(await plays() === kept, "the next release served while a page of the first was open, or the first one changed");
+    await workersAre("activated", "installed", "redundant");
+    await page.goto("about:blank"); // no page of the first release is left: the next takes over
+    await workersAre("activated", "redundant", "redundant");
+    await page.goto(url);
+    const replaced = await plays();
+    check(/^next: hullstrike \/ \w+$/.test(replaced) && replaced.split(" ").pop() !== kept.split(" ").pop(), `after the next release: ${replaced}`);
+    // From the disk, the page says how to serve it.
+    await page.goto(`file://${site}/index.html`);
+    await page.waitForFunction((line) => document.getElementById("status").textContent.includes(line), { timeout: 20000 },
+        `python3 -m http.server -d ${site}/ `);
+    await browser.close();
+    fs.rmSync(profile, { recursive: true });
+    console.log(failures.length ? failures.join("\n") : "played offline, and the next release replaced the one kept");
+    process.exit(failures.length ? 1 : 0);
+})().catch((error) => (console.log(error), process.exit(1)));
