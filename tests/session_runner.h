@@ -2,7 +2,7 @@
 // built program from the shell, and a folder of its own for each test.
 #pragma once
 
-#include "app/menu.h"
+#include "play_session.h"
 #include "settings/grid_sizes.h"
 
 #include <gtest/gtest.h>
@@ -28,15 +28,7 @@ inline std::string readFile(const fs::path& path) {
 // Plays a session in-process with std::cin reading input; returns its output.
 inline std::string play(const std::string& input) {
     std::istringstream in(input);
-    std::ostringstream out;
-    std::streambuf* const keyboard = std::cin.rdbuf(in.rdbuf());
-    std::streambuf* const console = std::cout.rdbuf(out.rdbuf());
-    showBanner();
-    runMainMenu();
-    std::cin.rdbuf(keyboard);
-    std::cout.rdbuf(console);
-    std::cin.clear();
-    return out.str();
+    return playSession(in.rdbuf());
 }
 
 // Runs a shell line with GAME standing for the built program; with a clock

@@ -4,7 +4,7 @@
 // bit has the typed input read from a file through a ReadBuffer, as the
 // program reads standard input. Every session must end with the farewell,
 // and no board may show a shot's "@".
-#include "app/menu.h"
+#include "../play_session.h"
 #include "game/board.h"
 #include "game/game_play.h"
 #include "platform/read_buffer.h"
@@ -16,7 +16,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -70,18 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         file.file = open("input", O_RDONLY | O_CLOEXEC);
         keys = &file;
     }
-    std::ostringstream out;
-    std::streambuf* const keyboard = std::cin.rdbuf(keys);
-    std::streambuf* const console = std::cout.rdbuf(out.rdbuf());
-    showBanner();
-    runMainMenu();
-    std::cin.rdbuf(keyboard);
-    std::cout.rdbuf(console);
-    std::cin.clear();
+    const std::string transcript = playSession(keys);
     close(file.file); // -1, harmlessly refused, when typed from a string
     std::filesystem::current_path(home);
     std::filesystem::remove_all(scratch);
-    const std::string transcript = out.str();
     if (!transcript.ends_with("\nThank you for playing.\nGoodbye.\n\n") ||
         transcript.find('@') != std::string::npos) {
         std::fputs("hullstrike_fuzz: no farewell at the end, or a shot's @ on a board\n", stderr);
