@@ -29,12 +29,16 @@ target_link_options(hullstrike_web PRIVATE
 file(REMOVE ${site}/xterm.js ${site}/xterm.css ${site}/xterm-LICENSE ${site}/LICENSE)
 
 # The page: its HTML with the style inline, its scripts, and the game's
-# licence, which goes with the game the site carries in binary form. Each
-# file is copied as it is.
+# licence, which goes with the game the site carries in binary form; for
+# offline play and installing the page as an app, the script that registers
+# the service worker, and the web app manifest with its icons. Each file is
+# copied as it is.
 set(page_files)
 foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.js=page.js
                       src/web/screen.js=screen.js src/web/answers.js=answers.js
-                      src/web/sizes.js=sizes.js LICENSE=LICENSE.txt)
+                      src/web/sizes.js=sizes.js LICENSE=LICENSE.txt
+                      src/web/offline.js=offline.js src/web/manifest.webmanifest=manifest.webmanifest
+                      src/web/icon-192.png=icon-192.png src/web/icon-512.png=icon-512.png)
   string(REPLACE "=" ";" copy ${copy})
   list(GET copy 0 source)
   list(GET copy 1 name)
@@ -47,23 +51,13 @@ foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.js=page.js
 endforeach()
 add_custom_target(site ALL DEPENDS ${page_files})
 
-# Offline play and installing the page as an app: the web app manifest and
-# its icons, the script that registers the service worker, and the worker,
-# written last since it names every other file of the site with its hash.
-set(offline_files)
-foreach(name IN ITEMS offline.js manifest.webmanifest icon-192.png icon-512.png)
-  add_custom_command(OUTPUT ${site}/${name}
-    COMMAND ${CMAKE_COMMAND} -E copy src/web/${name} ${site}/${name}
-    DEPENDS ${PROJECT_SOURCE_DIR}/src/web/${name}
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    VERBATIM)
-  list(APPEND offline_files ${site}/${name})
-endforeach()
+# The service worker, written last since it names every other file of the
+# site with its hash.
 set(worker_sources ${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake)
 add_custom_command(OUTPUT ${site}/sw.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in
           -P ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
-  DEPENDS ${page_files} ${offline_files} hullstrike_web ${worker_sources}
+  DEPENDS ${page_files} hullstrike_web ${worker_sources}
   VERBATIM)
 # After the site's other files, which the worker's rule lists too: never
 # two rules writing one file at once.
