@@ -5,6 +5,7 @@
 // Chromium, puppeteer-core or axe-core.
 const [site, session, screenshot] = process.argv.slice(2);
 const fs = require("fs"), http = require("http"), path = require("path");
+const { siteHandler } = require("../../tools/serve-site.js");
 const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
 let puppeteer, axeSource;
 try {
@@ -18,11 +19,10 @@ if (!puppeteer || !axeSource || !fs.existsSync("/usr/bin/chromium")) {
 // The site, with page.js held back until the test lets it go: the page is
 // then still loading.
 let letPageLoad, pageMayLoad = Promise.resolve();
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+const serveSite = siteHandler(() => site);
 const server = http.createServer(async (request, response) => {
-    const file = path.join(site, request.url === "/" ? "index.html" : request.url);
     if (request.url === "/page.js") await pageMayLoad;
-    fs.readFile(file, (error, bytes) => response.writeHead(error ? 404 : 200, { "Content-Type": types[path.extname(file)] || "text/plain" }).end(bytes));
+    serveSite(request, response);
 });
 // The last board drawn on a terminal, up to the pause, lines right-trimmed.
 const trimmed = (text) => text.replace(/\r/g, "").replace(/ +\n/g, "\n").trimEnd();
