@@ -31,13 +31,14 @@ long readBytes(int file, char* bytes, long size) {
 // The data folder lies at a fixed place relative to the program's own
 // folder, worked out when the build is configured
 // (HULLSTRIKE_DATA_FROM_PROGRAM), so a whole installed tree can be moved
-// elsewhere. Where /proc is missing the program can't find itself, and the
-// game starts without the shipped sizes.
+// elsewhere. Where the program can't find itself (no /proc, as in some
+// containers and on systems other than Linux), it takes the absolute folder
+// the build was configured to install into (HULLSTRIKE_DATA_FOLDER).
 std::string installedDataFolder() {
     char program[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", program, sizeof program);
     if (length <= 0 || length == static_cast<ssize_t>(sizeof program)) {
-        return "";
+        return HULLSTRIKE_DATA_FOLDER "/";
     }
     std::string folder(program, static_cast<std::size_t>(length));
     folder.erase(folder.rfind('/') + 1);

@@ -56,8 +56,8 @@ long readBytes(int file, char* bytes, long size) {
 }
 
 // Nothing is installed beside the program: in the page the player's sizes
-// are the settings file from the start, and the node program, like one run
-// from the build tree, plays with the settings file of its folder alone.
+// are the settings file from the start, and the node program plays with the
+// settings file of its folder alone.
 std::string installedDataFolder() {
     return "";
 }
