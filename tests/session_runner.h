@@ -47,13 +47,17 @@ inline int runShell(std::string line, [[maybe_unused]] const std::string& clock 
     return std::system(line.c_str());
 }
 
-// Each test runs in an empty directory of its own, with no sizes loaded yet.
+// Each test runs in an empty folder of its own under the build tree, or
+// under HULLSTRIKE_SCRATCH where a second run beside the first names
+// another, whatever folder the test program was started from: no test
+// writes in the source tree.
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
         gridSizes = {0, 0, 0};
-        const fs::path dir =
-            fs::path("scratch") / testing::UnitTest::GetInstance()->current_test_info()->name();
+        const char* const scratch = std::getenv("HULLSTRIKE_SCRATCH");
+        const fs::path dir = fs::path(scratch != nullptr ? scratch : HULLSTRIKE_TEST_SCRATCH) /
+                             testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir);
         fs::create_directories(dir);
         fs::current_path(dir);

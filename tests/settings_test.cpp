@@ -1,15 +1,11 @@
 // Loading the level sizes, one file after another, as the menu does.
-#include "settings/grid_sizes.h"
-
-#include <gtest/gtest.h>
+#include "session_runner.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 
 // Each file is loaded over what the files above it left ("-" is no file at
 // all), so a size that can't be read keeps the value of the last good load.
-TEST(SettingsTest, LoadsWhatCanBeReadAndKeepsTheRest) {
+TEST_F(SessionTest, SettingsLoadWhatCanBeReadAndKeepTheRest) {
     const std::string mark = "\xEF\xBB\xBF"; // UTF-8's byte-order mark, as Notepad saves it
     const std::pair<std::string, std::array<int, 3>> loads[] = {
         {"10 15 20", {10, 15, 20}},
@@ -27,7 +23,7 @@ TEST(SettingsTest, LoadsWhatCanBeReadAndKeepsTheRest) {
         {"-", {31, 32, 33}},
     };
     for (const auto& [file, expected] : loads) {
-        std::filesystem::remove("GameData.txt");
+        fs::remove("GameData.txt");
         if (file != "-") {
             std::ofstream("GameData.txt", std::ios::binary) << file;
         }
