@@ -16,7 +16,12 @@ struct EnvironmentCase {
     const char* written;
 };
 
-// Waiting for a prompt polls the output file; no row sleeps.
+// A row that waits for a prompt calls "await PATTERN": it looks at the
+// output file every hundredth of a second until the pattern is there or the
+// game has ended. (How long that takes changes nothing the row writes.)
+static const char* const kAwait =
+    "await() { until grep -qsE \"$1\" out || ! kill -0 $!; do sleep 0.01; done; }; ";
+
 static const EnvironmentCase kCases[] = {
     // Output that can't be written stops the game at once, however much
     // input is left.
@@ -59,8 +64,7 @@ static const EnvironmentCase kCases[] = {
     // is read whole.
     {"input_non_blocking",
      "echo 10 > GameData.txt; { GAME <&$SLOW_IN > out; echo \"status $?\"; } & "
-     "until grep -qs 'choice: ' out || ! kill -0 $!; do :; done; printf '1\\n1' >&$SLOW_OUT; "
-     "until grep -qsE 'Across: |Sorry' out || ! kill -0 $!; do :; done; "
+     "await 'choice: '; printf '1\\n1' >&$SLOW_OUT; await 'Across: |Sorry'; "
      "printf '0\\n3\\n1\\n1\\n2\\n1\\n3\\n1\\n4\\n1\\n\\nq\\n' >&$SLOW_OUT; wait $!; "
      "grep -c 'Value must' out; grep 'It took' out",
      "status 0\n0\nIt took you 5 shots to sink it.\n"},
@@ -80,7 +84,7 @@ static const EnvironmentCase kCases[] = {
     {"settings_edited_between_keys",
      "ulimit -n 64; echo 10 > GameData.txt && mkfifo in && { GAME < in > out & exec 3> in; "
      "yes x | head -n 100 >&3; printf 'h\\n\\n' >&3; "
-     "until grep -qs Press out || ! kill -0 $!; do :; done; echo 11 > GameData.txt; "
+     "await Press; echo 11 > GameData.txt; "
      "printf 'h\\n\\nq\\n' >&3; wait $!; }; grep 'Easy will' out",
      "\t\tEasy will be a grid of 10 x 10\n\t\tEasy will be a grid of 11 x 11\n"},
     // A terminal is cleared before the board is drawn, unless it can't
@@ -104,24 +108,25 @@ static const EnvironmentCase kCases[] = {
      "0\n"},
 };
 
-// The rows find the two ends of a pipe whose reading end is non-blocking
+class HostileEnvironmentTest : public SessionTest,
+                               public ::testing::WithParamInterface<EnvironmentCase> {};
+
+// The row finds the two ends of a pipe whose reading end is non-blocking
 // in SLOW_IN and SLOW_OUT.
-TEST_F(SessionTest, HostileEnvironments) {
+TEST_P(HostileEnvironmentTest, WritesExactly) {
     int pipe_ends[2];
     ASSERT_EQ(pipe(pipe_ends), 0);
     fcntl(pipe_ends[0], F_SETFL, O_NONBLOCK);
     setenv("SLOW_IN", std::to_string(pipe_ends[0]).c_str(), 1);
     setenv("SLOW_OUT", std::to_string(pipe_ends[1]).c_str(), 1);
-    for (const auto& [name, line, written] : kCases) {
-        fs::create_directory(name);
-        fs::current_path(name);
-        runShell(std::string("{ ") + line + "; } > result 2>&1", "25");
-        EXPECT_EQ(readFile("result"), written) << name << ": " << line;
-        fs::current_path("..");
-    }
+    runShell(std::string("{ ") + kAwait + GetParam().line + "; } > result 2>&1", "25");
+    EXPECT_EQ(readFile("result"), GetParam().written) << GetParam().line;
     close(pipe_ends[0]);
     close(pipe_ends[1]);
 }
+
+INSTANTIATE_TEST_SUITE_P(Row, HostileEnvironmentTest, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The path is looked at before anything is opened: a device behind it is
 // never opened at all.
