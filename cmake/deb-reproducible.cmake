@@ -3,8 +3,8 @@
 # the folders they are built in.
 #
 # Before: every time in the package (the members of the ar archive and of
-# both tar archives, and the gzip headers) is the release's, from the
-# changelog, unless the builder set SOURCE_DATE_EPOCH; and the directories
+# both tar archives, and the gzip headers) is the release's
+# (cmake/release-date.cmake); and the directories
 # made while staging, which take their permissions from the umask, get the
 # usual 0755.
 #
@@ -14,9 +14,7 @@
 # field 8 bytes at offset 40 and its size 10 bytes at offset 48; members
 # start on even offsets after the 8-byte archive signature.
 if(NOT DEFINED CPACK_PACKAGE_FILES)
-  if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(ENV{SOURCE_DATE_EPOCH} ${CPACK_HULLSTRIKE_RELEASE_EPOCH})
-  endif()
+  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_HULLSTRIKE_RELEASE_EPOCH})
   file(GLOB_RECURSE paths LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
   foreach(path IN LISTS paths)
     if(IS_DIRECTORY "${path}")

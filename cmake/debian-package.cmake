@@ -19,6 +19,5 @@ GameData.txt in the folder you play from overrides it.]])
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # The same sources make the same package: see the script.
-set(CPACK_HULLSTRIKE_RELEASE_EPOCH ${HULLSTRIKE_RELEASE_EPOCH})
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)

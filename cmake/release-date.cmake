@@ -1,8 +1,11 @@
 # The release's date, from the top entry of doc/changelog, which must be for
 # the version in project(): HULLSTRIKE_RELEASE_TIME, the entry's trailer
-# time as written, HULLSTRIKE_RELEASE_DATE, its day as YYYY-MM-DD, and
-# HULLSTRIKE_RELEASE_EPOCH, its seconds since 1970. The manual page is dated
-# with it, and every download's files carry its time.
+# time as written, and HULLSTRIKE_RELEASE_DATE, its day as YYYY-MM-DD, which
+# dates the manual page. HULLSTRIKE_RELEASE_EPOCH (and, for cpack's scripts,
+# CPACK_HULLSTRIKE_RELEASE_EPOCH) is the time every download's files carry:
+# SOURCE_DATE_EPOCH where the builder sets it when configuring, else the
+# entry's time in seconds since 1970. This is the one place that rule is
+# written.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/changelog)
 file(STRINGS ${PROJECT_SOURCE_DIR}/doc/changelog changelog_top LIMIT_COUNT 1)
 string(REPLACE "." "\\." version_pattern ${PROJECT_VERSION})
@@ -35,3 +38,7 @@ math(EXPR day_of_year "(153 * ${month} + 2) / 5 + ${CMAKE_MATCH_1} - 1")
 math(EXPR days "${year} * 365 + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${day_of_year} - 719468")
 math(EXPR HULLSTRIKE_RELEASE_EPOCH
   "${days} * 86400 + ${CMAKE_MATCH_4} * 3600 + ${CMAKE_MATCH_5} * 60 + ${CMAKE_MATCH_6} - (${CMAKE_MATCH_7}1) * (${CMAKE_MATCH_8} * 3600 + ${CMAKE_MATCH_9} * 60)")
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(HULLSTRIKE_RELEASE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+endif()
+set(CPACK_HULLSTRIKE_RELEASE_EPOCH ${HULLSTRIKE_RELEASE_EPOCH})

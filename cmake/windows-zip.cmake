@@ -5,15 +5,12 @@
 #
 # cpack strips the program as it installs it, and strip writes the time it
 # runs into the program's header, or SOURCE_DATE_EPOCH when that is set: it
-# is set to the release's, unless the builder set it.
-install(CODE "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(ENV{SOURCE_DATE_EPOCH} ${HULLSTRIKE_RELEASE_EPOCH})
-endif()")
+# is set to the release's.
+install(CODE "set(ENV{SOURCE_DATE_EPOCH} ${HULLSTRIKE_RELEASE_EPOCH})")
 install(TARGETS hullstrike RUNTIME DESTINATION .)
 install(FILES GameData.txt README.md LICENSE DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_STRIP_FILES ON)
 # The same sources make the same zip: see the script.
-set(CPACK_HULLSTRIKE_RELEASE_EPOCH ${HULLSTRIKE_RELEASE_EPOCH})
 set(CPACK_HULLSTRIKE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/zip-reproducible.cmake)

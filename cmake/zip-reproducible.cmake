@@ -6,13 +6,8 @@
 # change times among them, and writes the modification time in local time;
 # its modes follow the umask. cmake/reproducible_zip.py writes the zip
 # again: the entries in the order of their names, each dated at the release
-# (the changelog's, unless the builder set SOURCE_DATE_EPOCH), with the
-# modes 0755 for folders and programs and 0644 for the rest.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(epoch $ENV{SOURCE_DATE_EPOCH})
-else()
-  set(epoch ${CPACK_HULLSTRIKE_RELEASE_EPOCH})
-endif()
+# (cmake/release-date.cmake), with the modes 0755 for folders and programs
+# and 0644 for the rest.
 find_program(python NAMES python3 python)
 if(NOT python)
   message(WARNING "python3 not found: the zip keeps the times and modes of its files")
@@ -20,6 +15,6 @@ if(NOT python)
 endif()
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   execute_process(COMMAND ${python} ${CPACK_HULLSTRIKE_SOURCE_DIR}/cmake/reproducible_zip.py
-                          ${package} ${epoch}
+                          ${package} ${CPACK_HULLSTRIKE_RELEASE_EPOCH}
                   COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
