@@ -6,7 +6,15 @@
 # SOURCE_DATE_EPOCH where the builder sets it when configuring, else the
 # entry's time in seconds since 1970. This is the one place that rule is
 # written.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/changelog)
+#
+# Run as a script, `cmake -DPROJECT_VERSION=V -P cmake/release-date.cmake`
+# prints HULLSTRIKE_RELEASE_EPOCH alone, for tools/release.
+if(CMAKE_SCRIPT_MODE_FILE)
+  set(PROJECT_NAME hullstrike)
+  cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH PROJECT_SOURCE_DIR)
+else()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/changelog)
+endif()
 file(STRINGS ${PROJECT_SOURCE_DIR}/doc/changelog changelog_top LIMIT_COUNT 1)
 string(REPLACE "." "\\." version_pattern ${PROJECT_VERSION})
 if(NOT changelog_top MATCHES "^${PROJECT_NAME} \\(${version_pattern}\\) ")
@@ -42,3 +50,6 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(HULLSTRIKE_RELEASE_EPOCH $ENV{SOURCE_DATE_EPOCH})
 endif()
 set(CPACK_HULLSTRIKE_RELEASE_EPOCH ${HULLSTRIKE_RELEASE_EPOCH})
+if(CMAKE_SCRIPT_MODE_FILE)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E echo ${HULLSTRIKE_RELEASE_EPOCH})
+endif()
