@@ -19,7 +19,7 @@ file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/unzipped_plays)
 add_test(NAME unzipped.plays WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/unzipped_plays COMMAND sh -c
   "rm -f GameData.txt && printf 'h\\n\\n1\\n' | \"$@\" && echo 12 > GameData.txt && printf 'h\\n\\nq\\n' | \"$@\" && \
 echo 'exit status 0'" ${CMAKE_CROSSCOMPILING_EMULATOR} ${folder}/hullstrike.exe)
-set_tests_properties(unzipped.plays PROPERTIES TIMEOUT 60 ENVIRONMENT LC_ALL=C.UTF-8 PASS_REGULAR_EXPRESSION
+set_tests_properties(unzipped.plays PROPERTIES TIMEOUT 120 ENVIRONMENT LC_ALL=C.UTF-8 PASS_REGULAR_EXPRESSION
   "\t\tEasy will be a grid of 10 x 10\r?\n\t\tNormal will be a grid of 15 x 15\r?\n.*\
 \t\tEasy will be a grid of 12 x 12\r?\n\t\tNormal will be a grid of 15 x 15\r?\n.*Goodbye\\.\r?\n.*exit status 0\n$")
 set_tests_properties(unzipped.setup PROPERTIES FIXTURES_SETUP unzipped)
