@@ -17,3 +17,8 @@ target_sources(hullstrike PRIVATE ${PROJECT_BINARY_DIR}/hullstrike.rc)
 # The build follows a change of the script, not of the files it names.
 set_source_files_properties(${PROJECT_BINARY_DIR}/hullstrike.rc PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/icons/hullstrike.ico;${PROJECT_SOURCE_DIR}/cmake/hullstrike.exe.manifest")
+# MSVC's linker would add a manifest of its own, which Windows takes from
+# the same resource: the script's is the one.
+if(MSVC)
+  target_link_options(hullstrike PRIVATE /MANIFEST:NO)
+endif()
