@@ -27,14 +27,15 @@ set_tests_properties(unzipped.cleanup PROPERTIES FIXTURES_CLEANUP unzipped)
 set_tests_properties(unzipped.files unzipped.plays PROPERTIES FIXTURES_REQUIRED unzipped)
 
 # The program's resources, read by icoutils: the icon with all its sizes,
-# and the version information with the product, its description, version
-# and copyright.
+# the version information with the product, its description, version and
+# copyright, and the manifest that lets it open paths of any length.
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/resources)
 add_test(NAME resources WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/resources COMMAND sh -c [[
 command -v wrestool >/dev/null && command -v icotool >/dev/null || { echo "wrestool not found (Debian: icoutils)"; exit 77; }
 wrestool -x -t14 "$0" > icon.ico && icotool -l icon.ico > sizes && icotool -l "$1" | diff - sizes || exit 1
 info=$(wrestool -x --raw -t16 "$0" | strings -el | tr '\n' ' ') && echo "$info"
 case $info in *"FileDescription Hullstrike, a $2 FileVersion $3 "*"LegalCopyright Copyright "*[0-9]*\
-" ProductName Hullstrike ProductVersion $3 "*) ;; *) exit 1 ;; esac]]
+" ProductName Hullstrike ProductVersion $3 "*) ;; *) exit 1 ;; esac
+wrestool -x --raw -t24 "$0" | grep '<longPathAware .*>true</longPathAware>']]
   $<TARGET_FILE:hullstrike> ${PROJECT_SOURCE_DIR}/icons/hullstrike.ico ${PROJECT_DESCRIPTION} ${PROJECT_VERSION})
 set_tests_properties(resources PROPERTIES SKIP_RETURN_CODE 77)
