@@ -3,7 +3,8 @@
 // app icons, src/web/icon-192.png and icon-512.png; the Windows program's
 // icons/hullstrike.ico; and the Linux menu's, icons/hicolor/SIZE/apps/
 // hullstrike.png and .svg, laid out as the hicolor theme installs them.
-// Run it again only to change them: node tools/draw-icons.js
+// Run it again only to change them: node tools/draw-icons.js [FOLDER]
+// (FOLDER in place of the repository, as the test that compares them does).
 "use strict";
 const fs = require("fs"), path = require("path"), zlib = require("zlib");
 
@@ -124,9 +125,9 @@ function svg(size) {
         `<rect width="${size}" height="${size}" fill="${hex(0)}"/>\n${rects.join("\n")}\n</svg>\n`;
 }
 
-// Writes a file under the repository, making its folder.
+// Writes a file under the repository, or the folder named, making its folder.
 function write(name, bytes) {
-    const file = path.join(__dirname, "..", name);
+    const file = path.join(process.argv[2] ?? path.join(__dirname, ".."), name);
     fs.mkdirSync(path.dirname(file), { recursive: true });
     fs.writeFileSync(file, bytes);
 }
