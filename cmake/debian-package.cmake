@@ -21,3 +21,15 @@ set(CPACK_STRIP_FILES ON)
 # The same sources make the same package: see the script.
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)
+
+# A cross-built package is for the target's architecture (dpkg names it from
+# the compiler's GNU type: arm64 for aarch64-linux-gnu), and depends on its
+# libraries as found in the cross tree: see the script.
+if(CMAKE_CROSSCOMPILING)
+  execute_process(COMMAND dpkg-architecture -t ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_HOST_ARCH
+    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+  set(CPACK_HULLSTRIKE_CROSS_LIBRARIES ${CMAKE_FIND_ROOT_PATH}/lib)
+  set(CPACK_HULLSTRIKE_PROGRAM ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/hullstrike)
+  list(APPEND CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-cross-depends.cmake)
+endif()

@@ -31,18 +31,23 @@ inline std::string play(const std::string& input) {
     return playSession(in.rdbuf());
 }
 
-// Runs a shell line with GAME standing for the built program; with a clock
-// the program reads that time. Returns the status, 0 when the line exited 0.
+// Runs a shell line with GAME standing for the built program, run by the
+// emulator in a cross build; with a clock, the program's twin whose clock
+// reads that time. Returns the status, 0 when the line exited 0.
 inline int runShell(std::string line, [[maybe_unused]] const std::string& clock = "") {
     std::string game = fs::absolute(HULLSTRIKE_PROGRAM).make_preferred().string();
 #ifdef _WIN32
     line = "\"" + line.replace(line.find("GAME"), 4, "\"" + game + "\"") + "\""; // for cmd /c
 #else
-    game = "$HULLSTRIKE_RUN '" + game + "'"; // the environment may name valgrind
+    std::string clockSetting;
     if (!clock.empty()) {
-        game = "LD_PRELOAD=" HULLSTRIKE_FIXED_CLOCK " HULLSTRIKE_CLOCK=" + clock + " " + game;
+        clockSetting = "HULLSTRIKE_CLOCK=" + clock + " ";
+        game = HULLSTRIKE_FIXED_CLOCK;
     }
-    line.replace(line.find("GAME"), 4, "timeout 60 env " + game);
+    // The environment may name valgrind to run the program.
+    line.replace(line.find("GAME"), 4,
+                 "timeout 60 env " + clockSetting + "$HULLSTRIKE_RUN " HULLSTRIKE_EMULATOR " '" +
+                     game + "'");
 #endif
     return std::system(line.c_str());
 }

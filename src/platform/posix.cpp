@@ -33,12 +33,14 @@ long readBytes(int file, char* bytes, long size) {
 // (HULLSTRIKE_DATA_FROM_PROGRAM), so a whole installed tree can be moved
 // elsewhere. Where the program can't find itself (no /proc, as in some
 // containers and on systems other than Linux), it takes the absolute folder
-// the build was configured to install into (HULLSTRIKE_DATA_FOLDER).
+// the build was configured to install into (HULLSTRIKE_DATA_FOLDER), if
+// any: a static program's folder, unpacked anywhere, has none.
 std::string installedDataFolder() {
     char program[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", program, sizeof program);
     if (length <= 0 || length == static_cast<ssize_t>(sizeof program)) {
-        return HULLSTRIKE_DATA_FOLDER "/";
+        const std::string configured = HULLSTRIKE_DATA_FOLDER;
+        return configured.empty() ? "" : configured + "/";
     }
     std::string folder(program, static_cast<std::size_t>(length));
     folder.erase(folder.rfind('/') + 1);
