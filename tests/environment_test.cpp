@@ -108,6 +108,11 @@ static const EnvironmentCase kCases[] = {
      "0\n"},
 };
 
+// A failing row is named by its name.
+static void PrintTo(const EnvironmentCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class HostileEnvironmentTest : public SessionTest,
                                public ::testing::WithParamInterface<EnvironmentCase> {};
 
