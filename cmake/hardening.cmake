@@ -24,7 +24,10 @@ set(given "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${build_type}}")
 set(given_to_linker "${CMAKE_EXE_LINKER_FLAGS} ${CMAKE_EXE_LINKER_FLAGS_${build_type}}")
 
 # Each flag with the pattern that finds it, or its opposite, in the flags
-# given.
+# given. A flag the compiler takes with a warning (clang 14 so takes ARM's
+# branch protection on x86, then fails a build whose warnings are errors) is
+# a flag it doesn't know.
+set(CMAKE_REQUIRED_FLAGS -Werror)
 foreach(flag_and_pattern IN ITEMS
     "-fstack-protector-strong|-f(no-)?stack-protector"
     "-fstack-clash-protection|-f(no-)?stack-clash-protection"
@@ -42,6 +45,7 @@ foreach(flag_and_pattern IN ITEMS
     add_compile_options(${flag})
   endif()
 endforeach()
+unset(CMAKE_REQUIRED_FLAGS)
 
 # Checked functions need the optimiser's knowledge of object sizes, and the
 # C library warns without it, so only in the optimised configurations, and

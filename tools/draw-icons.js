@@ -42,11 +42,24 @@ function draw(size) {
     return pixels;
 }
 
+// zlib.crc32 came with node 20.15 (Debian 12 has node 18): the same sum,
+// a bit at a time, where it is missing.
+const crc32 = zlib.crc32 ?? ((bytes) => {
+    let crc = ~0;
+    for (const byte of bytes) {
+        crc ^= byte;
+        for (let bit = 0; bit < 8; bit++) {
+            crc = (crc >>> 1) ^ (0xedb88320 & -(crc & 1));
+        }
+    }
+    return ~crc >>> 0;
+});
+
 // A PNG chunk: its length, type, data and the CRC of type and data.
 function chunk(type, data) {
     const length = Buffer.alloc(4), crc = Buffer.alloc(4);
     length.writeUInt32BE(data.length);
-    crc.writeUInt32BE(zlib.crc32(Buffer.concat([Buffer.from(type), data])));
+    crc.writeUInt32BE(crc32(Buffer.concat([Buffer.from(type), data])));
     return Buffer.concat([length, Buffer.from(type), data, crc]);
 }
 

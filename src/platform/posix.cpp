@@ -39,8 +39,11 @@ std::string installedDataFolder() {
     char program[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", program, sizeof program);
     if (length <= 0 || length == static_cast<ssize_t>(sizeof program)) {
-        const std::string configured = HULLSTRIKE_DATA_FOLDER;
-        return configured.empty() ? "" : configured + "/";
+#ifdef HULLSTRIKE_DATA_FOLDER
+        return HULLSTRIKE_DATA_FOLDER "/";
+#else
+        return "";
+#endif
     }
     std::string folder(program, static_cast<std::size_t>(length));
     folder.erase(folder.rfind('/') + 1);

@@ -1,0 +1,49 @@
+// Compares the icons tools/draw-icons.js has drawn into FOLDER with the
+// tree's: node tests/same_icons.js FOLDER TREE. A PNG is compared by its
+// chunks with the picture inflated, since every build of zlib may compress
+// the same pixels to other bytes; an .ico by its entries, the sizes and
+// places of its images aside, and its images so.
+"use strict";
+const fs = require("fs"), path = require("path"), zlib = require("zlib");
+const signature = "\x89PNG\r\n\x1a\n";
+
+// What a PNG shows: each chunk's type and data, the picture inflated.
+function picture(png) {
+    const parts = [];
+    for (let at = 8; at < png.length;) {
+        const length = png.readUInt32BE(at), type = png.subarray(at + 4, at + 8);
+        const data = png.subarray(at + 8, at + 8 + length);
+        parts.push(type, type.toString() === "IDAT" ? zlib.inflateSync(data) : data);
+        at += 12 + length;
+    }
+    return Buffer.concat(parts);
+}
+
+// What a file shows, as bytes to compare.
+function shown(name, bytes) {
+    const image = (data) => data.toString("latin1", 0, 8) === signature ? picture(data) : data;
+    if (name.endsWith(".png")) {
+        return picture(bytes);
+    }
+    if (name.endsWith(".ico")) {
+        const entries = [];
+        for (let i = 0; i < bytes.readUInt16LE(4); i++) {
+            const entry = 6 + 16 * i, size = bytes.readUInt32LE(entry + 8), offset = bytes.readUInt32LE(entry + 12);
+            entries.push(bytes.subarray(entry, entry + 8), image(bytes.subarray(offset, offset + size)));
+        }
+        return Buffer.concat(entries);
+    }
+    return bytes;
+}
+
+const [drawn, tree] = process.argv.slice(2);
+let differ = 0;
+for (const name of fs.readdirSync(drawn, { recursive: true })) {
+    const file = path.join(drawn, name);
+    if (fs.statSync(file).isFile() &&
+        !shown(name, fs.readFileSync(file)).equals(shown(name, fs.readFileSync(path.join(tree, name))))) {
+        console.log(`${name} differs from what tools/draw-icons.js draws`);
+        differ++;
+    }
+}
+process.exit(differ ? 1 : 0);
