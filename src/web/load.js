@@ -6,11 +6,11 @@
 
 // Says in the status area that the game could not start, and why; each
 // reason once, since one file missing can stop more than one script.
+const loadFailures = [];
 function loadFailed(why) {
-    const status = document.getElementById("status");
-    const line = `The game could not be loaded: ${why}.`;
-    if (!status.textContent.includes(line)) {
-        status.textContent = `${status.textContent} ${line}`.trim();
+    if (!loadFailures.includes(why)) {
+        loadFailures.push(why);
+        document.getElementById("status").textContent = `The game could not be loaded: ${loadFailures.join("; ")}.`;
     }
 }
 
@@ -39,7 +39,8 @@ async function scriptFailed(script) {
         const response = await fetch(name, { cache: "no-store" });
         const type = response.headers.get("Content-Type") ?? "no type";
         loadFailed(notServed(name, response) ?? (/(java|ecma)script/i.test(type)
-            ? `the browser refused to run ${name}` : `${name} was served as ${type}, which is not JavaScript`));
+            ? `the browser refused to run ${name}${script.type === "module" ? " or a script it imports" : ""}`
+            : `${name} was served as ${type}, which is not JavaScript`));
     } catch (error) {
         loadFailed(`the browser refused to fetch ${name} (${error.message})`);
     }

@@ -37,7 +37,7 @@ function showOutput() {
 // offers digits for a coordinate.
 function readAnswer(size) {
     showOutput();
-    atMenu(/Please enter your choice: $/.test(lastWritten));
+    betweenGames(/Please enter your choice: $/.test(lastWritten));
     const reading = readTypedInput(size);
     if (gameWaits()) {
         announce();
@@ -62,7 +62,7 @@ function interrupt() {
 
 // Whether the game is between games, at its menu or ended, where the page
 // may offer a new release: never in the middle of one.
-function atMenu(between) {
+function betweenGames(between) {
     document.body.classList.toggle("playing", !between);
 }
 
@@ -90,7 +90,7 @@ function newGame() {
 // found it, or code and script from two builds.
 function startFailed(error) {
     return error instanceof WebAssembly.LinkError
-        ? `hullstrike.js and hullstrike.wasm are not from the same build (${error.message})` : error.message;
+        ? `hullstrike.js and hullstrike.wasm are not from the same build (${error.message})` : String(error?.message ?? error);
 }
 
 // One game is one instance of the program, from a fresh start: a new game
@@ -131,7 +131,7 @@ async function play() {
 
 // Says the last words and offers the next game.
 function gameOver() {
-    atMenu(true);
+    betweenGames(true);
     announce();
     again.hidden = false;
     again.focus();
