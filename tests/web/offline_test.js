@@ -71,7 +71,7 @@ const server = http.createServer((request, response) => offline ? request.socket
     check(during.startsWith(kept), `the next release served while a page of the first was open, or the first one changed: ${during}`);
     await workersAre("activated", "installed", "redundant");
     // Offered at the menu, not in a game: plays() leaves the help's pause.
-    const offered = () => page.$eval("#update", (update) => !update.hidden && getComputedStyle(update).visibility === "visible");
+    const offered = () => page.$eval("#update", (update) => update.checkVisibility());
     check(!(await offered()), "a new release offered in a game");
     await page.keyboard.type("\n");
     await page.waitForFunction(() => /choice: $/.test(document.getElementById("screen").textContent), { timeout: 20000 });
