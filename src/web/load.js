@@ -42,7 +42,7 @@ async function scriptFailed(script) {
             ? `the browser refused to run ${name}${script.type === "module" ? " or a script it imports" : ""}`
             : `${name} was served as ${type}, which is not JavaScript`));
     } catch (error) {
-        loadFailed(`the browser refused to fetch ${name} (${error.message})`);
+        loadFailed(`${name} could not be fetched: the network failed or the browser refused it (${error.message})`);
     }
 }
 
@@ -50,17 +50,16 @@ async function scriptFailed(script) {
 // type. Each failure is said as what it is: no file, a file that is not
 // WebAssembly, or one the browser could not compile or refused to.
 async function compileGame() {
-    let response;
+    let response, bytes;
     try {
         response = await fetch("hullstrike.wasm");
+        bytes = response.ok ? await response.arrayBuffer() : null;
     } catch (error) {
-        throw new Error(`the browser refused to fetch hullstrike.wasm (${error.message})`);
+        throw new Error(`hullstrike.wasm could not be fetched: the network failed or the browser refused it (${error.message})`);
     }
-    const missing = notServed("hullstrike.wasm", response);
-    if (missing !== null) {
-        throw new Error(missing);
+    if (bytes === null) {
+        throw new Error(notServed("hullstrike.wasm", response));
     }
-    const bytes = await response.arrayBuffer();
     const magic = Array.from(new Uint8Array(bytes, 0, Math.min(4, bytes.byteLength))).join();
     if (magic !== "0,97,115,109") {
         throw new Error(`hullstrike.wasm is not WebAssembly: the server sent ${bytes.byteLength} bytes as `
@@ -70,7 +69,7 @@ async function compileGame() {
         return await WebAssembly.compile(bytes);
     } catch (error) {
         const refused = /refused|blocked|policy|CSP/i.test(error.message);
-        throw new Error(`${refused ? "the browser refused to compile hullstrike.wasm" : "hullstrike.wasm is damaged"} (${error.message})`);
+        throw new Error(`${refused ? "the browser refused to compile hullstrike.wasm" : "hullstrike.wasm is damaged"} (${error.message.replace(/\.$/, "")})`);
     }
 }
 
