@@ -17,25 +17,21 @@ add_executable(hullstrike_web src/app/main.cpp)
 target_link_libraries(hullstrike_web PRIVATE hullstrike_core)
 set_target_properties(hullstrike_web PROPERTIES OUTPUT_NAME hullstrike RUNTIME_OUTPUT_DIRECTORY ${site})
 # One instance of the program is one game: the page makes a new one from
-# createHullstrike for every game, and runs main itself so that it learns
-# when the game has ended.
+# createHullstrike for every game, from the code it compiled once, and runs
+# main itself so that it learns when the game has ended. No code is made
+# from text at run time, so the page's policy allows no eval.
 target_link_options(hullstrike_web PRIVATE
   -sENVIRONMENT=web -sASYNCIFY -sMODULARIZE=1 -sEXPORT_NAME=createHullstrike -sINVOKE_RUN=0
-  -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=FS,ccall)
+  -sDYNAMIC_EXECUTION=0 -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=FS,ccall)
 
-# The terminal an earlier page carried, and the licences without .txt:
-# gone from a build folder that still has them, so that neither the zip nor
-# the site serves them.
-file(REMOVE ${site}/xterm.js ${site}/xterm.css ${site}/xterm-LICENSE ${site}/LICENSE)
-
-# The page: its HTML with the style inline, its scripts, and the game's
-# licence, which goes with the game the site carries in binary form; for
-# offline play and installing the page as an app, the script that registers
-# the service worker, and the web app manifest with its icons. Each file is
-# copied as it is.
+# The page: its HTML, its style, its scripts, and the game's licence, which
+# goes with the game the site carries in binary form; for offline play and
+# installing the page as an app, the script that registers the service
+# worker, and the web app manifest with its icons. Each file is copied as
+# it is.
 set(page_files)
-foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.js=page.js
-                      src/web/screen.js=screen.js src/web/answers.js=answers.js
+foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.css=page.css src/web/load.js=load.js
+                      src/web/page.js=page.js src/web/screen.js=screen.js src/web/answers.js=answers.js
                       src/web/sizes.js=sizes.js LICENSE=LICENSE.txt
                       src/web/offline.js=offline.js src/web/manifest.webmanifest=manifest.webmanifest
                       src/web/icon-192.png=icon-192.png src/web/icon-512.png=icon-512.png)

@@ -1,7 +1,9 @@
 // Serves a folder over http as a static host would: compressed (brotli or
-// gzip, as the browser accepts), with each file's content type, and
-// revalidated on every visit. For measuring the web site and for its tests:
-//   node tools/serve-site.js build-web/site [PORT]    (8000 by default)
+// gzip, as the browser accepts), with each file's content type and the
+// page's content security policy, and revalidated on every visit; only on
+// this machine (the loopback address) unless given another address to
+// listen on. For measuring the web site and for its tests:
+//   node tools/serve-site.js build-web/site [PORT] [--host ADDRESS]    (port 8000 by default)
 "use strict";
 const crypto = require("crypto"), fs = require("fs"), http = require("http"), path = require("path"), zlib = require("zlib");
 
@@ -11,6 +13,10 @@ const types = {
     ".png": "image/png", ".svg": "image/svg+xml", ".txt": "text/plain; charset=utf-8",
 };
 const compressible = new Set([".html", ".js", ".css", ".wasm", ".webmanifest", ".json", ".svg", ".txt", ""]);
+// The policy of index.html's <meta>, with what only a header can say: no
+// other site may show the page in a frame.
+const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; "
+    + "object-src 'none'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
 const compressed = new Map(); // by encoding and the bytes' hash: brotli takes long, and would hold up every request
 
 // The bytes in an encoding, compressed once.
@@ -22,12 +28,26 @@ function encode(encoding, bytes, hash) {
     return compressed.get(key);
 }
 
-// The file a request names inside the folder, a folder's being its
-// index.html; nothing outside the folder.
+// The file a request names, a folder's being its index.html: undefined for
+// a name that can't be decoded, null for one outside the folder, a link
+// out of it included.
 function fileFor(folder, url) {
-    const name = decodeURIComponent(new URL(url, "http://host").pathname);
-    const file = path.join(folder, name.endsWith("/") ? `${name}index.html` : name);
-    return file.startsWith(path.resolve(folder) + path.sep) ? file : null;
+    let name;
+    try {
+        name = decodeURIComponent(new URL(url, "http://host").pathname);
+    } catch {
+        return undefined;
+    }
+    if (name.includes("\0")) {
+        return undefined;
+    }
+    try {
+        const inside = fs.realpathSync(folder);
+        const file = fs.realpathSync(path.join(inside, name.endsWith("/") ? `${name}index.html` : name));
+        return file.startsWith(inside + path.sep) ? file : null;
+    } catch {
+        return null; // no such file
+    }
 }
 
 // Answers requests from the folder that folder() names at the time, so a
@@ -35,6 +55,10 @@ function fileFor(folder, url) {
 function siteHandler(folder) {
     return (request, response) => {
         const file = fileFor(path.resolve(folder()), request.url);
+        if (file === undefined) {
+            response.writeHead(400, { "Content-Type": "text/plain" }).end("bad request\n");
+            return;
+        }
         fs.readFile(file ?? "", (error, bytes) => {
             if (error || !["GET", "HEAD"].includes(request.method)) {
                 response.writeHead(error ? 404 : 405, { "Content-Type": "text/plain" }).end(error ? "not found\n" : "");
@@ -44,7 +68,7 @@ function siteHandler(folder) {
             const encoding = !compressible.has(extension) ? null : /\bbr\b/.test(accepted) ? "br" : /\bgzip\b/.test(accepted) ? "gzip" : null;
             const hash = crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22), tag = `"${hash}${encoding ?? ""}"`;
             const headers = { "Content-Type": types[extension] ?? "text/plain; charset=utf-8", "Cache-Control": "no-cache",
-                ETag: tag, Vary: "Accept-Encoding" };
+                ETag: tag, Vary: "Accept-Encoding", "Content-Security-Policy": policy };
             if (request.headers["if-none-match"] === tag) {
                 response.writeHead(304, headers).end();
                 return;
@@ -59,12 +83,14 @@ function siteHandler(folder) {
     };
 }
 
-module.exports = { siteHandler };
+module.exports = { siteHandler, policy };
 
 if (require.main === module) {
-    const [folder, port = "8000"] = process.argv.slice(2);
-    if (!folder) {
-        console.error("usage: node tools/serve-site.js FOLDER [PORT]");
+    const args = process.argv.slice(2), at = args.indexOf("--host");
+    const host = at < 0 ? "127.0.0.1" : args.splice(at, 2)[1];
+    const [folder, port = "8000"] = args;
+    if (!folder || !host || args.length > 2) {
+        console.error("usage: node tools/serve-site.js FOLDER [PORT] [--host ADDRESS]");
         process.exit(2);
     }
     // Everything compressed before the first visit, as a host that stores its files compressed.
@@ -74,5 +100,9 @@ if (require.main === module) {
             ["br", "gzip"].forEach((encoding) => encode(encoding, bytes, hash));
         }
     }
-    http.createServer(siteHandler(() => folder)).listen(Number(port), () => console.log(`serving ${folder} at http://localhost:${port}/`));
+    const server = http.createServer(siteHandler(() => folder));
+    server.listen(Number(port), host, () => {
+        const { address, port: listening } = server.address();
+        console.log(`serving ${folder} at http://${address.includes(":") ? `[${address}]` : address}:${listening}/`);
+    });
 }

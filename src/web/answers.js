@@ -1,16 +1,20 @@
 // The player's answers: a text field and the on-screen keys type them, Enter
 // sends a line with its line end, and the game reads the lines in order,
 // including those sent before it was ready. Ctrl-D and Ctrl-C do what they
-// do at a console.
+// do at a console; the on-screen Ctrl-C, beside Backspace, asks for a second
+// tap first.
 
 const form = document.getElementById("answer-form");
 const field = document.getElementById("answer");
+const status = document.getElementById("status");
 const encoder = new TextEncoder();
+const tapAgain = "Tap Ctrl-C again to end the game";
 
 let sent = []; // lines sent and not yet read; an empty one ends the input
 let waiting = null; // the game's read waiting for a line, if any
 let given = () => {}; // shows what the game has just been given
 let interrupted = () => {};
+let firstTap = null; // the on-screen Ctrl-C's first tap, while a second ends the game
 
 // Hands the game at most size bytes of what has been sent, or waits for
 // the next line. An empty answer is the end of the input.
@@ -108,9 +112,34 @@ function keyDown(event) {
     }
 }
 
+// The on-screen Ctrl-C's first tap has passed: its words go.
+function forgetFirstTap() {
+    clearTimeout(firstTap);
+    firstTap = null;
+    if (status.textContent === tapAgain) {
+        status.textContent = "";
+    }
+}
+
+// The on-screen Ctrl-C, easily tapped by mistake, ends the game only when
+// tapped again within 3 seconds; the first tap, in a game, says so, to
+// screen readers too.
+function tapCtrlC() {
+    if (firstTap !== null) {
+        forgetFirstTap();
+        interrupted();
+    } else if (gameWaits()) {
+        firstTap = setTimeout(forgetFirstTap, 3000);
+        status.textContent = tapAgain;
+    }
+}
+
 // An on-screen key types into the field without focusing it, so a phone's
 // own keyboard stays closed: a touch takes the focus out of the field.
 function pressKey(key) {
+    if (key !== "Ctrl-C") {
+        forgetFirstTap();
+    }
     if (key === "Enter") {
         sendField();
     } else if (key === "Backspace") {
@@ -118,7 +147,7 @@ function pressKey(key) {
     } else if (key === "Ctrl-C") {
         const selected = selection();
         if (selected === "") {
-            interrupted();
+            tapCtrlC();
         } else {
             navigator.clipboard?.writeText(selected).catch(() => {}); // not allowed: nothing copied
         }
@@ -133,7 +162,6 @@ function pressKey(key) {
 export function takeAnswers(show, interrupt, earlyLines) {
     given = show;
     interrupted = interrupt;
-    form.onsubmit = null;
     earlyLines.forEach(send);
     form.addEventListener("submit", (event) => {
         event.preventDefault();

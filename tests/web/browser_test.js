@@ -1,11 +1,12 @@
 // Plays games in the page in headless Chromium with the ships of a recorded
 // session, on a desktop by keyboard and on a phone by the on-screen keys,
-// and has axe-core look the page over: node browser_test.js SITE SESSION
-// SCREENSHOT (the phone's goes beside it). Exits 77, skipped, without
-// Chromium, puppeteer-core or axe-core.
+// all under the site's content security policy, has axe-core look the page
+// over, and breaks the site to see each failure said: node browser_test.js
+// SITE SESSION SCREENSHOT (the phone's goes beside it). Exits 77, skipped,
+// without Chromium, puppeteer-core or axe-core.
 const [site, session, screenshot] = process.argv.slice(2);
 const fs = require("fs"), http = require("http"), path = require("path");
-const { siteHandler } = require("../../tools/serve-site.js");
+const { siteHandler, policy } = require("../../tools/serve-site.js");
 const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
 let puppeteer, axeSource;
 try {
@@ -17,12 +18,12 @@ if (!puppeteer || !axeSource || !fs.existsSync("/usr/bin/chromium")) {
     process.exit(77);
 }
 // The site, with page.js held back until the test lets it go: the page is
-// then still loading.
-let letPageLoad, pageMayLoad = Promise.resolve();
+// then still loading; a file the test breaks is answered as broken(response).
+let letPageLoad, pageMayLoad = Promise.resolve(), broken = {};
 const serveSite = siteHandler(() => site);
 const server = http.createServer(async (request, response) => {
     if (request.url === "/page.js") await pageMayLoad;
-    serveSite(request, response);
+    broken[request.url] ? broken[request.url](response) : serveSite(request, response);
 });
 // The last board drawn on a terminal, up to the pause, lines right-trimmed.
 const trimmed = (text) => text.replace(/\r/g, "").replace(/ +\n/g, "\n").trimEnd();
@@ -30,16 +31,23 @@ const lastBoard = trimmed(read("terminal").split("\x1b[H\x1b[2J").pop().split("P
 const easy = read("GameData.txt").split(/\s+/)[0];
 const failures = [];
 const check = (good, failure) => good || failures.push(failure);
+const siteUrl = () => `http://127.0.0.1:${server.address().port}/`;
 
 // A page whose clock reads the session's musl seed, so that the game hides
-// the same ships, and which counts copies and the layout shifts not caused
-// by the player; errors in it fail the test.
+// the same ships, and which counts copies, the .wasm's requests and the
+// layout shifts not caused by the player; errors in it and breaches of the
+// policy fail the test, and so do the console's errors unless the test
+// broke the site.
 const errors = [];
-async function newPage(browser) {
+async function newPage(browser, siteBroken = false) {
     const page = await browser.newPage();
-    page.on("console", (message) => message.type() === "error" && errors.push(message.text()));
+    page.wasmRequests = 0;
+    page.on("request", (request) => (page.wasmRequests += request.url().endsWith("/hullstrike.wasm")));
+    page.on("console", (message) => message.type() === "error" && (!siteBroken || /policy/.test(message.text()))
+        && errors.push(message.text()));
     page.on("pageerror", (error) => errors.push(String(error)));
     await page.evaluateOnNewDocument((now) => {
+        document.addEventListener("securitypolicyviolation", (breach) => console.error(`policy breached: ${breach.violatedDirective}`));
         Date.now = () => now;
         window.copies = 0;
         document.addEventListener("copy", () => (window.copies += 1));
@@ -69,11 +77,11 @@ async function tapKeys(page, ...keys) {
         await page.tap(`#keys [data-key="${key}"]`);
     }
 }
-// axe-core over the page as it is now, loaded once per page: any violation
-// is a failure.
+// axe-core over the page as it is now, loaded once per page from outside
+// the page's policy: any violation is a failure.
 async function axe(page, when) {
     if (await page.evaluate(() => typeof axe === "undefined")) {
-        await page.addScriptTag({ content: axeSource });
+        await page.evaluate(axeSource);
     }
     const found = await page.evaluate(async () => (await axe.run({ resultTypes: ["violations"] })).violations
         .map((violation) => `${violation.id}: ${violation.nodes.map((node) => node.target).join(", ")}`));
@@ -87,14 +95,16 @@ async function desktop(browser) {
     const page = await newPage(browser);
     await page.setViewport({ width: 1024, height: 768 });
     pageMayLoad = new Promise((resolve) => (letPageLoad = resolve));
-    const loaded = page.goto(`http://127.0.0.1:${server.address().port}/`); // not before page.js
+    const loaded = page.goto(siteUrl()); // not before page.js
     await page.waitForSelector("#keys");
     await page.waitForFunction(() => document.activeElement.id === "answer", { timeout: 10000 })
         .catch(() => check(false, "the answer field has no focus at load"));
     check((await screen(page)) === "Loading…", "no Loading… while the page loads");
     await typeLines(page, "h");
     letPageLoad();
-    await loaded;
+    const sent = (await loaded).headers()["content-security-policy"];
+    const meta = await page.$eval("meta[http-equiv=Content-Security-Policy]", (meta) => meta.content);
+    check(sent === policy && `${meta}; frame-ancestors 'none'` === policy, `the page's policy, ${meta}, and the header, ${sent}`);
     await waitFor(page, "Hard will be a grid of 20 x 20");
     await axe(page, "at load, desktop");
     await page.click("#hard", { clickCount: 3 });
@@ -152,6 +162,7 @@ async function desktop(browser) {
     await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
     check(/choice: \^C\n$/.test(await screen(page)), "Ctrl-C did not end the game");
     check(await page.evaluate(() => window.shifted <= 0.01), "the layout moved");
+    check(page.wasmRequests === 1, `hullstrike.wasm asked for ${page.wasmRequests} times in two games, not once`);
 }
 
 // On a phone, by touch alone: the Hard board whole, Ctrl-C, then a game
@@ -159,7 +170,7 @@ async function desktop(browser) {
 async function phone(browser) {
     const page = await newPage(browser);
     await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
-    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    await page.goto(siteUrl());
     await waitFor(page, "Please enter your choice: ");
     await axe(page, "at load, phone");
     check(await page.$$eval("#keys button", (keys) => keys.map((key) => key.textContent).join() ===
@@ -171,6 +182,9 @@ async function phone(browser) {
         && document.documentElement.scrollWidth <= 390 && parseFloat(getComputedStyle(board).fontSize) >= 12
         && board.getBoundingClientRect().bottom <= innerHeight), "the Hard board not whole on a phone");
     await page.screenshot({ path: screenshot.replace(/\.png$/, "-phone.png") });
+    await tapKeys(page, "Ctrl-C"); // maybe a mis-tap: the game plays on
+    await waitFor(page, "Tap Ctrl-C again to end the game", "#status");
+    check(await page.$eval("#again", (again) => again.hidden), "one tap of Ctrl-C ended the game");
     await tapKeys(page, "Ctrl-C");
     await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
     await page.tap("#again");
@@ -188,6 +202,46 @@ async function phone(browser) {
     await axe(page, "after the farewell, phone");
 }
 
+// The site broken as a host may break it, each in a page of its own that
+// the service worker doesn't answer: every failure to load is said as what
+// it is, a .wasm of the wrong type plays all the same, and a game that
+// fails midway ends with its screen kept and the next game offered.
+async function brokenSite(browser) {
+    const wasm = fs.readFileSync(path.join(site, "hullstrike.wasm"));
+    const answer = (status, type, body) => (response) => response.writeHead(status, { "Content-Type": type }).end(body);
+    for (const [file, answered, said] of [
+        ["/hullstrike.wasm", answer(404, "text/plain", "not found\n"), "hullstrike.wasm is not on the server (404 Not Found)."],
+        ["/hullstrike.wasm", answer(200, "text/html", "<!doctype html>\n"), "is not WebAssembly: the server sent 16 bytes as text/html."],
+        ["/hullstrike.wasm", answer(200, "application/wasm", wasm.subarray(0, 4000)), "hullstrike.wasm is damaged ("],
+        ["/page.js", answer(200, "text/plain", "play()\n"), "page.js was served as text/plain, which is not JavaScript."],
+        ["/hullstrike.wasm", answer(200, "application/octet-stream", wasm), "Please enter your choice: "],
+        ["", null, "Please enter your choice: "], // and one broken as it plays:
+    ]) {
+        broken = { [file]: answered };
+        const page = await newPage(browser, file !== "");
+        await page.setBypassServiceWorker(true);
+        await page.evaluateOnNewDocument(() => {
+            const instantiate = WebAssembly.instantiate, breakable = (call) => (...args) => {
+                if (window.broken) throw new Error("broken by the test");
+                return call(...args);
+            };
+            WebAssembly.instantiate = (code, imports) => instantiate(code, Object.fromEntries(Object.entries(imports).map(([name, calls]) =>
+                [name, Object.fromEntries(Object.entries(calls).map(([key, call]) => [key, call.name.startsWith("__asyncjs__") ? call : breakable(call)]))])));
+        });
+        await page.goto(siteUrl());
+        await page.waitForFunction((said) => document.body.textContent.includes(said), { timeout: 10000 }, said)
+            .catch(() => check(false, `${file} broken: "${said}" never said`));
+        if (file === "") {
+            await page.evaluate(() => (window.broken = true));
+            await typeLines(page, "1");
+            await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
+            check(await page.$eval("#status", (status) => status.textContent) === "The game stopped on an error: broken by the test."
+                && /choice: 1\n$/.test(await screen(page)), "a game broken as it plays: not said, or its screen not kept");
+        }
+        await page.close();
+    }
+}
+
 (async () => {
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
     const profile = fs.mkdtempSync(path.join(path.dirname(screenshot), "chromium-")); // a fresh one
@@ -196,6 +250,7 @@ async function phone(browser) {
                "--disable-background-networking", "--disable-component-update"] });
     await desktop(browser);
     await phone(browser);
+    await brokenSite(browser);
     check(errors.length === 0, `console errors:\n${errors.join("\n")}`);
     await browser.close();
     fs.rmSync(profile, { recursive: true });
