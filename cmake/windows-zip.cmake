@@ -17,4 +17,4 @@ set(CPACK_GENERATOR ZIP)
 set(CPACK_STRIP_FILES ON)
 # The same sources make the same zip: see the script.
 set(CPACK_HULLSTRIKE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/zip-reproducible.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/scripts/reproducible-archive.cmake)
