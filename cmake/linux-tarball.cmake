@@ -1,5 +1,5 @@
-# The download for any Linux: the static program's folder (see the top
-# CMakeLists.txt), to unpack anywhere. `cpack` in a static build makes
+# The download for any Linux: the static program's folder
+# (install-layout.cmake), to unpack anywhere. `cpack` in a static build makes
 # hullstrike-VERSION-linux-ARCH.tar.gz, ARCH the processor's name as
 # uname -m gives it (x86_64, aarch64).
 set(CPACK_GENERATOR TGZ)
