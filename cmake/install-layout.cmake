@@ -73,8 +73,7 @@ elseif(NOT EMSCRIPTEN)
 endif()
 
 # What each download holds. The README's links to the player's and the
-# builder's documents resolve where it is installed: they lie beside it,
-# under doc.
+# builder's documents resolve where it is installed: they lie beside it.
 set(linked_docs doc/playing.md doc/page-on-a-phone.png doc/building.md doc/working-on-it.md)
 if(NOT WIN32 AND NOT EMSCRIPTEN)
   configure_file(doc/hullstrike.6.in hullstrike.6 @ONLY)
@@ -95,8 +94,20 @@ elseif(WIN32)
 elseif(NOT EMSCRIPTEN)
   install(TARGETS hullstrike RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES GameData.txt DESTINATION ${data_dir})
-  install(FILES README.md doc/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
-  install(FILES ${linked_docs} DESTINATION ${CMAKE_INSTALL_DOCDIR}/doc)
+  # Debian's documents lie in one folder (a doc folder in it would repeat
+  # the name): their links to one another are written for that.
+  foreach(page IN ITEMS README.md ${linked_docs})
+    cmake_path(GET page FILENAME name)
+    if(name MATCHES "\\.md$")
+      file(READ ${page} text)
+      string(REGEX REPLACE "(\\]\\(|src=\")(doc/|\\.\\./)" "\\1" text "${text}")
+      file(WRITE ${PROJECT_BINARY_DIR}/documents/${name} "${text}")
+      set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${page})
+      set(page ${PROJECT_BINARY_DIR}/documents/${name})
+    endif()
+    install(FILES ${page} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  endforeach()
+  install(FILES doc/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES hullstrike.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(DIRECTORY icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
   # The manual in section 6 and the changelog, gzip -9n: best compression
