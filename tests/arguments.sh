@@ -6,9 +6,4 @@
 expected=$1 arguments=$2 out=/dev/stdout
 shift 2
 case $expected in *_full) out=/dev/full ;; esac
-echo left | {
-    timeout 10 "$@" $arguments 2>err >"$out"
-    echo "status $?"
-    sed 's/^/stderr: /' err
-    cat
-} | diff - "$expected"
+echo left | { timeout 10 "$@" $arguments 2>err >"$out"; echo "status $?"; sed 's/^/stderr: /' err; cat; } | diff - "$expected"
