@@ -15,6 +15,7 @@ plays) # COMMAND...: from this folder, with the shipped sizes, then a GameData.t
     grep -h -E 'will be a grid|^10\||Goodbye' shipped own | tr -d '\r' | diff "$(dirname "$0")/plays.expected" - ;;
 manual) # PAGE, gzipped or not: renders with no warning
     needs groff groff-base
+    test -s "$1" || fail "no manual page $1"
     out=$(gzip -dcf "$1" | groff -man -ww -z 2>&1) && test -z "$out" || fail "$out" ;;
 desktop) # SHARE: its desktop entry validates; its icon is found by name at the
     # theme's one size every desktop looks in, and drawn for any other
