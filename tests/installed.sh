@@ -29,7 +29,7 @@ documents) # FOLDER: every relative link of its Markdown files is there, and one
     cd "$1" && links=$(grep -roE --include='*.md' '\]\([^):]*\)|src="[^":]*"' . | sed -E 's,/[^/]*:(]\(|src="),/,; s/[)"]$//; s/#.*//')
     for link in ${links:?no link under $1}; do test -e "$link" || fail "$link is not there"; done ;;
 texts) # FOLDER LICENSE: the Windows texts end their lines in CR LF; the licence is LICENSE
-    ! grep -qv "$(printf '\r')\$" "$1/README.txt" || fail "README.txt: a line without CR"
+    test -s "$1/README.txt" && ! grep -qv "$(printf '\r')\$" "$1/README.txt" || fail "README.txt: none, or a line without CR"
     sed "s/\$/$(printf '\r')/" "$2" | cmp - "$1/LICENSE.txt" ;;
 resources) # PROGRAM ICON DESCRIPTION VERSION: the Windows program's icon has ICON's sizes, its
     # version information the rest, its manifest lets it open paths of any length
