@@ -1,21 +1,20 @@
 # Where each kind of download puts the program and its files, and the build
 # tree laid out the same way. Included once the program's targets exist.
-#
-#   Debian's tree    (-DCMAKE_INSTALL_PREFIX=/usr) the program in games, its
-#                    settings under share/games/hullstrike, the manual in
-#                    section 6, the documents under share/doc/hullstrike,
-#                    the desktop entry and its hicolor icons;
-#   the static folder (HULLSTRIKE_STATIC) one folder to unpack anywhere: the
-#                    program linked -static-pie, its settings, manual page,
-#                    README with the documents it links to, and licence;
-#   the Windows folder the program, its settings, README.txt and LICENSE.txt
-#                    with Windows' line ends.
+# - Debian's tree (-DCMAKE_INSTALL_PREFIX=/usr): the program in games, its
+#   settings under share/games/hullstrike, the manual in section 6, the
+#   documents under share/doc/hullstrike, the desktop entry and its icons
+#   in the hicolor theme.
+# - The static folder (HULLSTRIKE_STATIC), to unpack anywhere: the program
+#   linked -static-pie, its settings, manual page, README with the
+#   documents it links to, and licence.
+# - The Windows folder: the program, its settings, README.txt and
+#   LICENSE.txt with Windows' line ends.
 # The browser's site is laid out by web-site.cmake.
 #
 # The program finds its data from its own folder, so an installed tree still
 # plays once moved elsewhere; where it can't find itself, it takes the
-# folder it was configured for. The static and Windows folders hold the data
-# beside the program and have no such folder.
+# folder it was configured for, HULLSTRIKE_DATA_FOLDER. The static and
+# Windows folders hold the data beside the program and have no such folder.
 if(HULLSTRIKE_STATIC OR WIN32)
   set(CMAKE_INSTALL_BINDIR . CACHE PATH "Where the program is installed")
 else()
