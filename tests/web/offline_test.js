@@ -1,10 +1,10 @@
 // Opens the page once in headless Chromium, then plays it with the network
 // off, then puts a new release of the site in place and sees the page offer
 // it between games and the player take it: node offline_test.js SITE WORK
-// CMAKE. Exits 77, skipped, without
+// CMAKE FILES (the site's, comma-separated). Exits 77, skipped, without
 // Chromium or puppeteer-core.
 const { execFileSync } = require("child_process"), fs = require("fs"), http = require("http"), path = require("path");
-const [site, work] = process.argv.slice(2, 4).map((arg) => path.resolve(arg)), cmake = process.argv[4];
+const [site, work] = process.argv.slice(2, 4).map((arg) => path.resolve(arg)), [cmake, files] = process.argv.slice(4);
 const { siteHandler } = require("../../tools/serve-site.js");
 let puppeteer;
 try { puppeteer = require("puppeteer-core"); } catch {}
@@ -19,7 +19,8 @@ const next = path.join(work, "next-release"), halfway = path.join(work, "halfway
 fs.cpSync(site, next, { recursive: true });
 fs.writeFileSync(path.join(next, "index.html"), fs.readFileSync(path.join(site, "index.html"), "utf8")
     .replace("<head>", '<head>\n<meta name="release" content="next">'));
-execFileSync(cmake, [`-DSITE=${next}`, `-DTEMPLATE=${sources}/src/web/service-worker.js.in`, "-P", `${sources}/cmake/service-worker.cmake`]);
+execFileSync(cmake, [`-DSITE=${next}`, `-DFILES=${files}`, `-DTEMPLATE=${sources}/src/web/service-worker.js.in`, `-DOUTPUT=${next}/sw.js`,
+    "-P", `${sources}/cmake/service-worker.cmake`]);
 fs.cpSync(next, halfway, { recursive: true });
 fs.copyFileSync(path.join(site, "index.html"), path.join(halfway, "index.html"));
 let served = site, offline = false, wasmFetches = 0;

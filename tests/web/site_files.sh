@@ -1,0 +1,20 @@
+#!/bin/sh
+# A file left by hand in the web build's site folder goes neither into the
+# service worker's list nor into the install, which is what the zip holds:
+# the worker written beside it is the build's own, byte for byte, and the
+# install is the files the worker names and the worker itself.
+#   site_files.sh CMAKE BUILD WORK FILES    (FILES comma-separated)
+cmake=$1 build=$2 work=$3 files=$4
+sources=$(cd "$(dirname "$0")/../.." && pwd)
+stale=$build/site/left-by-hand.txt
+rm -rf "$work" && mkdir -p "$work" || exit 1
+trap 'rm -f "$stale"' EXIT
+echo "not of the site" >"$stale"
+"$cmake" --install "$build" --prefix "$work/installed" >/dev/null || exit 1
+"$cmake" -DSITE="$build/site" -DFILES="$files" -DTEMPLATE="$sources/src/web/service-worker.js.in" \
+  -DOUTPUT="$work/sw.js" -P "$sources/cmake/service-worker.cmake" || exit 1
+cmp "$work/sw.js" "$build/site/sw.js" || exit 1
+named=$( (sed -n 's/^    "\(.*\)": "[0-9a-f]*",$/\1/p' "$work/sw.js"; echo sw.js) | sort)
+installed=$(cd "$work/installed" && find . -type f | sed 's|^\./||' | sort)
+test "$installed" = "$named" || { printf 'installed:\n%s\nnot the files the worker names:\n%s\n' "$installed" "$named"; exit 1; }
+echo "the site is the $(echo "$named" | wc -l) files the worker names"
