@@ -1,6 +1,7 @@
 // Opens the page once in headless Chromium, then plays it with the network
 // off, then puts a new release of the site in place and sees the page offer
-// it between games and the player take it: node offline_test.js SITE WORK
+// it between games and the player take it, while a game in a second tab
+// plays on and offers it at its menu: node offline_test.js SITE WORK
 // CMAKE FILES (the site's, comma-separated). Exits 77, skipped, without
 // Chromium or puppeteer-core.
 const { execFileSync } = require("child_process"), fs = require("fs"), http = require("http"), path = require("path");
@@ -71,16 +72,45 @@ const server = http.createServer((request, response) => offline ? request.socket
     const during = await plays();
     check(during.startsWith(kept), `the next release served while a page of the first was open, or the first one changed: ${during}`);
     await workersAre("activated", "installed", "redundant");
-    // Offered at the menu, not in a game: plays() leaves the help's pause.
-    const offered = () => page.$eval("#update", (update) => update.checkVisibility());
-    check(!(await offered()), "a new release offered in a game");
+    // Offered at the menu, not in a game (plays() leaves the help's pause),
+    // in words set in a live region shown since the page loaded.
+    const offer = (tab) => tab.$eval("#update", (said) => (said.checkVisibility() ? `"${said.textContent}"` : "hidden")
+        + (document.getElementById("update-now").hidden ? "" : " Update"));
+    const atMenu = (tab) => tab.waitForFunction(() => /choice: $/.test(document.getElementById("screen").textContent), { timeout: 20000 });
+    const offered = '"A new version is ready" Update';
+    check(await offer(page) === '""', `in a game: ${await offer(page)}`);
+    // Another tab of the first release in a game on a 1 by 1 grid, its
+    // clock at a recorded session's seed, where four shots at 1 1 win,
+    // plays on while the first takes the new one, asking for no file, and
+    // offers it at its menu.
+    const other = await browser.newPage(), asked = [];
+    const seed = fs.readFileSync(`${sources}/tests/sessions/game_on_the_smallest_board/seed`, "utf8");
+    await other.evaluateOnNewDocument((now) => (Date.now = () => now), Number(/^musl (\d+)$/m.exec(seed)[1]) * 1000);
+    await other.goto(url);
+    await atMenu(other);
+    await other.click("#easy", { clickCount: 3 });
+    await other.keyboard.type("1");
+    await other.focus("#answer");
+    await other.keyboard.type("1\n");
+    await other.waitForFunction(() => /Across: $/.test(document.getElementById("screen").textContent), { timeout: 20000 });
+    other.on("request", (request) => asked.push(request.url()));
+    await page.bringToFront();
     await page.keyboard.type("\n");
-    await page.waitForFunction(() => /choice: $/.test(document.getElementById("screen").textContent), { timeout: 20000 });
-    check(await offered(), "the new release not offered at the menu");
+    await atMenu(page);
+    check(await offer(page) === offered, `at the menu: ${await offer(page)}`);
     await Promise.all([page.waitForNavigation(), page.click("#update-now")]);
     await workersAre("activated", "redundant", "redundant");
     const replaced = await plays();
     check(/^next: hullstrike \/ \w+$/.test(replaced) && replaced.split(" ").pop() !== kept.split(" ").pop(), `after the next release: ${replaced}`);
+    await other.bringToFront();
+    await other.keyboard.type("1\n1\n".repeat(4));
+    await other.waitForFunction(() => document.getElementById("screen").textContent.includes("It took you 4 shots"), { timeout: 20000 });
+    check(await offer(other) === '""', `in the other tab's game: ${await offer(other)}`);
+    await other.keyboard.type("\n");
+    await atMenu(other);
+    check(await offer(other) === offered && asked.length === 0, `the other tab at its menu: ${await offer(other)}, asked for ${asked}`);
+    await Promise.all([other.waitForNavigation(), other.click("#update-now")]);
+    check(await other.$('meta[name="release"]') !== null, "Update in the other tab did not load the next release");
     // From the disk, the page says how to serve it.
     await page.goto(`file://${site}/index.html`);
     await page.waitForFunction((line) => document.getElementById("status").textContent.includes(line), { timeout: 20000 },
