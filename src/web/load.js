@@ -30,8 +30,8 @@ function pageFolder() {
     return /^[\w./:-]+$/.test(folder) ? folder : `"${folder}"`;
 }
 
-// The page's scripts that failed to load or to run, by name, noted at once,
-// before why is known.
+// The page's scripts that failed to load, by name, noted at once, before
+// why is known.
 const brokenScripts = new Set();
 
 // A script that arrived but did not run whole, which the browser reports as
@@ -40,7 +40,6 @@ const brokenScripts = new Set();
 function scriptBroke(event) {
     const name = event.filename ? new URL(event.filename).pathname.split("/").pop() : "a script of the page";
     const message = String(event.message).replace(/^Uncaught /, "");
-    brokenScripts.add(name);
     loadFailed(/^SyntaxError\b/.test(message) ? `${name} is cut short or damaged (${message})`
         : `${name} stopped on an error as it started (${message})`);
 }

@@ -204,8 +204,9 @@ async function phone(browser) {
 
 // The site broken as a host may break it, each in a page of its own that
 // the service worker doesn't answer: every failure to load is said as what
-// it is, a script cut in half or empty too, a .wasm of the wrong type plays all the same, and a game that
-// fails midway ends with its screen kept and the next game offered.
+// it is, and alone, a script cut in half or empty too; a .wasm of the
+// wrong type plays all the same, and a game that fails midway ends with its
+// screen kept and the next game offered.
 async function brokenSite(browser) {
     const wasm = fs.readFileSync(path.join(site, "hullstrike.wasm"));
     const answer = (status, type, body) => (response) => response.writeHead(status, { "Content-Type": type }).end(body);
@@ -234,8 +235,9 @@ async function brokenSite(browser) {
                 [name, Object.fromEntries(Object.entries(calls).map(([key, call]) => [key, call.name.startsWith("__asyncjs__") ? call : breakable(call)]))])));
         });
         await page.goto(siteUrl());
-        await page.waitForFunction((said) => document.body.textContent.includes(said), { timeout: 10000 }, said)
-            .catch(() => check(false, `${file} broken: "${said}" never said`));
+        await page.waitForFunction((said) => document.body.textContent.includes(said)
+            && !document.getElementById("status").textContent.includes("; "), { timeout: 10000 }, said)
+            .catch(() => check(false, `${file} broken: "${said}" never said, or not alone`));
         if (file === "") {
             await page.evaluate(() => (window.broken = true));
             await typeLines(page, "1");
