@@ -1,7 +1,8 @@
 // Opens the page once in headless Chromium, then plays it with the network
 // off, then puts a new release of the site in place and sees the page offer
 // it between games and the player take it, while a game in a second tab
-// plays on and offers it at its menu: node offline_test.js SITE WORK
+// plays on and offers it at its menu and a third tab, still loading, loads
+// again from it: node offline_test.js SITE WORK
 // CMAKE FILES FIND_SEED (the site's files, comma-separated; the seed finder
 // built for node). Exits 77, skipped, without Chromium or puppeteer-core.
 const { execFileSync } = require("child_process"), fs = require("fs"), http = require("http"), path = require("path");
@@ -27,9 +28,10 @@ fs.copyFileSync(path.join(site, "index.html"), path.join(halfway, "index.html"))
 let served = site, offline = false, wasmFetches = 0;
 const handle = siteHandler(() => served), failures = [];
 const check = (passed, failure) => passed || failures.push(failure);
-// A host that sends its folder's index.html to the folder itself, as some do.
+// A host that sends its folder's index.html to the folder itself, as some
+// do, and never answers for held.png, which keeps a page loading.
 const server = http.createServer((request, response) => offline ? request.socket.destroy() : (wasmFetches += request.url === "/hullstrike.wasm",
-    request.url === "/index.html" ? response.writeHead(301, { Location: "/" }).end() : handle(request, response)));
+    request.url === "/index.html" ? response.writeHead(301, { Location: "/" }).end() : request.url === "/held.png" || handle(request, response)));
 (async () => {
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
     const url = `http://127.0.0.1:${server.address().port}/`, profile = fs.mkdtempSync(path.join(work, "chromium-"));
@@ -94,6 +96,11 @@ const server = http.createServer((request, response) => offline ? request.socket
     await other.keyboard.type("1\n");
     await other.waitForFunction(() => /Across: $/.test(document.getElementById("screen").textContent), { timeout: 20000 });
     other.on("request", (request) => asked.push(request.url()));
+    // A third tab still loading, an image of it held, loads again from the
+    // new release once the first takes it.
+    const loading = await browser.newPage();
+    await loading.evaluateOnNewDocument(() => addEventListener("DOMContentLoaded", () => document.body.append(Object.assign(new Image(), { src: "held.png" }))));
+    await loading.goto(url, { waitUntil: "domcontentloaded" });
     await page.bringToFront();
     await page.keyboard.type("\n");
     await atMenu(page);
@@ -102,6 +109,7 @@ const server = http.createServer((request, response) => offline ? request.socket
     await workersAre("activated", "redundant", "redundant");
     const replaced = await plays();
     check(/^next: hullstrike \/ \w+$/.test(replaced) && replaced.split(" ").pop() !== kept.split(" ").pop(), `after the next release: ${replaced}`);
+    await loading.waitForSelector('meta[name="release"]', { timeout: 20000 }).catch(() => check(false, "a tab still loading kept the first release"));
     await other.bringToFront();
     await other.keyboard.type("1\n1\n".repeat(4));
     await other.waitForFunction(() => document.getElementById("screen").textContent.includes("It took you 4 shots"), { timeout: 20000 });
