@@ -17,7 +17,8 @@ let fetchedAll = false;
 
 // Offers the new release between games only. Its words are set as the offer
 // appears, in a live region shown since the page loaded, so that screen
-// readers say them, and taken away as a game starts.
+// readers say them, and taken away as a game starts; set only when they
+// change, so that they are said once each time.
 function showOffer() {
     const shown = newRelease && !document.body.classList.contains("playing");
     const said = document.getElementById("update"), words = shown ? "A new version is ready" : "";
