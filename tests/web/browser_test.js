@@ -37,9 +37,9 @@ const siteUrl = () => `http://127.0.0.1:${server.address().port}/`;
 // A page whose clock reads the seed that hides the session's ships with the
 // game's own generator (found by find_seed under node), so that the game hides
 // the same ships, and which counts copies, the .wasm's requests and the
-// layout shifts not caused by the player; errors in it and breaches of the
-// policy fail the test, and so do the console's errors unless the test
-// broke the site.
+// layout shifts not caused by the player; breaches of the policy fail the
+// test, and so do errors in it and the console's unless the test broke the
+// site.
 const errors = [];
 const seed = Number(execFileSync(process.execPath, [findSeed], { input: read("ships") }));
 async function newPage(browser, siteBroken = false) {
@@ -48,7 +48,7 @@ async function newPage(browser, siteBroken = false) {
     page.on("request", (request) => (page.wasmRequests += request.url().endsWith("/hullstrike.wasm")));
     page.on("console", (message) => message.type() === "error" && (!siteBroken || /policy/.test(message.text()))
         && errors.push(message.text()));
-    page.on("pageerror", (error) => errors.push(String(error)));
+    page.on("pageerror", (error) => siteBroken || errors.push(String(error)));
     await page.evaluateOnNewDocument((now) => {
         document.addEventListener("securitypolicyviolation", (breach) => console.error(`policy breached: ${breach.violatedDirective}`));
         Date.now = () => now;
@@ -207,12 +207,18 @@ async function phone(browser) {
 
 // The site broken as a host may break it, each in a page of its own that
 // the service worker doesn't answer: every failure to load is said as what
-// it is, a .wasm of the wrong type plays all the same, and a game that
-// fails midway ends with its screen kept and the next game offered.
+// it is, and alone, a script cut in half or empty too; a .wasm of the
+// wrong type plays all the same, and a game that fails midway ends with its
+// screen kept and the next game offered.
 async function brokenSite(browser) {
     const wasm = fs.readFileSync(path.join(site, "hullstrike.wasm"));
     const answer = (status, type, body) => (response) => response.writeHead(status, { "Content-Type": type }).end(body);
+    const half = (name, bytes = fs.readFileSync(path.join(site, name))) => answer(200, "text/javascript", bytes.subarray(0, bytes.length / 2));
     for (const [file, answered, said] of [
+        ["/page.js", half("page.js"), "The game could not be loaded: page.js is cut short or damaged (SyntaxError: "],
+        ["/hullstrike.js", half("hullstrike.js"), "The game could not be loaded: hullstrike.js is cut short or damaged (SyntaxError: "],
+        ["/page.js", answer(200, "text/javascript", ""), "The game could not be loaded: page.js ran but did not start the game."],
+        ["/hullstrike.js", answer(200, "text/javascript", "1\n"), "hullstrike.js did not define createHullstrike, so it is not this page's game."],
         ["/hullstrike.wasm", answer(404, "text/plain", "not found\n"), "hullstrike.wasm is not on the server (404 Not Found)."],
         ["/hullstrike.wasm", answer(200, "text/html", "<!doctype html>\n"), "is not WebAssembly: the server sent 16 bytes as text/html."],
         ["/hullstrike.wasm", answer(200, "application/wasm", wasm.subarray(0, 4000)), "hullstrike.wasm is damaged ("],
@@ -232,8 +238,9 @@ async function brokenSite(browser) {
                 [name, Object.fromEntries(Object.entries(calls).map(([key, call]) => [key, call.name.startsWith("__asyncjs__") ? call : breakable(call)]))])));
         });
         await page.goto(siteUrl());
-        await page.waitForFunction((said) => document.body.textContent.includes(said), { timeout: 10000 }, said)
-            .catch(() => check(false, `${file} broken: "${said}" never said`));
+        await page.waitForFunction((said) => document.body.textContent.includes(said)
+            && !document.getElementById("status").textContent.includes("; "), { timeout: 10000 }, said)
+            .catch(() => check(false, `${file} broken: "${said}" never said, or not alone`));
         if (file === "") {
             await page.evaluate(() => (window.broken = true));
             await typeLines(page, "1");
