@@ -21,8 +21,7 @@ const seed = Number(execFileSync(process.execPath, [findSeed], { input: read("sh
 // A page whose clock hides the session's ships, counting copies, the .wasm's requests and the layout shifts not caused by the
 // player; breaches of the policy fail the test, and so do errors unless the test broke the site.
 async function newPage(browser, viewport, siteBroken = false) {
-    const page = await browser.newPage();
-    page.wasmRequests = 0;
+    const page = Object.assign(await browser.newPage(), { wasmRequests: 0 });
     page.on("request", (request) => (page.wasmRequests += request.url().endsWith("/hullstrike.wasm")));
     page.on("console", (message) => message.type() === "error" && (!siteBroken || /policy/.test(message.text())) && errors.push(message.text()));
     page.on("pageerror", (error) => siteBroken || errors.push(String(error)));

@@ -16,7 +16,7 @@ execFileSync(cmake, [`-DSITE=${next}`, `-DFILES=${files}`, `-DTEMPLATE=${sources
     "-P", `${sources}/cmake/service-worker.cmake`]);
 fs.cpSync(next, halfway, { recursive: true });
 fs.copyFileSync(path.join(site, "index.html"), path.join(halfway, "index.html"));
-let served = site, offline = false, wasmFetches = 0;
+let served = site, offline = false, wasmFetches = 0, workersChanged;
 const handle = siteHandler(() => served);
 // A host that sends its folder's index.html to the folder itself, as some do, and never answers for held.png, keeping a page loading.
 const server = http.createServer((request, response) => offline ? request.socket.destroy() : (wasmFetches += request.url === "/hullstrike.wasm",
@@ -24,7 +24,6 @@ const server = http.createServer((request, response) => offline ? request.socket
 const wait = { timeout: 20000 };
 run(server, work, async (browser, url) => {
     const page = await browser.newPage(), client = await page.createCDPSession(), workers = new Map();
-    let workersChanged;
     client.on("ServiceWorker.workerVersionUpdated", ({ versions }) =>
         (versions.forEach((version) => workers.set(version.versionId, version.status)), workersChanged?.()));
     await client.send("ServiceWorker.enable");
@@ -45,17 +44,14 @@ run(server, work, async (browser, url) => {
     check(wasmFetches === 2, `hullstrike.wasm fetched ${wasmFetches} times, not once by the page and once by the worker`);
     const installable = JSON.stringify((await client.send("Page.getInstallabilityErrors")).installabilityErrors);
     check(installable === "[]", `not installable: ${installable}`);
-    const goOffline = async (off) => ((offline = off), await page.setOfflineMode(off));
-    await goOffline(true);
-    await page.reload();
+    // Reloads the page with the site in a folder served, or offline.
+    const reload = async (folder, off = false) => ((served = folder), (offline = off), await page.setOfflineMode(off), await page.reload());
+    await reload(site, true);
     const kept = await plays();
     check(/^first: hullstrike \/ \w+$/.test(kept), `offline: ${kept}`);
-    await goOffline(false);
-    served = halfway; // the next worker finds the old page, and is dropped
-    await page.reload();
+    await reload(halfway); // the next worker finds the old page, and is dropped
     await workersAre("activated", "redundant");
-    served = next;
-    await page.reload(); // still the release kept, while the next one is fetched
+    await reload(next); // still the release kept, while the next one is fetched
     const during = await plays();
     check(during.startsWith(kept), `the next release served while a page of the first was open, or the first one changed: ${during}`);
     await workersAre("activated", "installed", "redundant");

@@ -19,9 +19,8 @@ const requests = [
 // The answer to one request, as it is written.
 const ask = (port, target, header) => new Promise((resolve, fail) => {
     let answer = "";
-    net.connect(port, "127.0.0.1", function () {
-        this.write(`GET ${target} HTTP/1.1\r\nHost: 127.0.0.1\r\n${header ? `${header}\r\n` : ""}Connection: close\r\n\r\n`);
-    }).on("data", (data) => (answer += data)).on("end", () => resolve(answer)).on("error", fail);
+    net.connect(port, "127.0.0.1").on("data", (data) => (answer += data)).on("end", () => resolve(answer)).on("error", fail)
+        .write(`GET ${target} HTTP/1.1\r\nHost: 127.0.0.1\r\n${header ? `${header}\r\n` : ""}Connection: close\r\n\r\n`);
 });
 const server = spawn(process.execPath, [path.join(__dirname, "../../tools/serve-site.js"), served, "0"], { stdio: ["ignore", "pipe", "inherit"] });
 server.once("exit", (status) => (console.log(`the server stopped at start, status ${status}`), process.exit(1)));
