@@ -15,7 +15,7 @@ const server = http.createServer(async (request, response) => {
 // The last board drawn on a terminal, up to the pause, lines right-trimmed.
 const trimmed = (text) => text.replace(/\r/g, "").replace(/ +\n/g, "\n").trimEnd();
 const lastBoard = trimmed(read("terminal").split("\x1b[H\x1b[2J").pop().split("Please select")[0]);
-const easy = read("GameData.txt").split(/\s+/)[0], errors = [];
+const easy = read("GameData.txt").split(/\s+/)[0], errors = [], soon = { timeout: 10000 };
 const seed = Number(execFileSync(process.execPath, [findSeed], { input: read("ships") }));
 
 // A page whose clock hides the session's ships, counting copies, the .wasm's requests and the layout shifts not caused by the
@@ -42,9 +42,9 @@ const screen = (page) => page.$eval("#screen", (log) => Array.from(log.children,
     block.className === "board" ? block.firstChild.textContent + "\n" : block.textContent).join(""));
 const text = (page, selector) => page.$eval(selector, (element) => element.textContent);
 const waitFor = (page, text, where = "#screen") => page.waitForFunction((text, where) =>
-    document.querySelector(where).textContent.includes(text), { timeout: 10000 }, text, where);
+    document.querySelector(where).textContent.includes(text), soon, text, where);
 // The screen once the game has ended and the next is offered.
-const ended = (page) => page.waitForSelector("#again:not([hidden])", { timeout: 10000 }).then(() => screen(page));
+const ended = (page) => page.waitForSelector("#again:not([hidden])", soon).then(() => screen(page));
 // Text typed, or on-screen keys tapped one after another, then a wait for what they bring.
 const answer = (page, typed, shown, where) => page.keyboard.type(typed).then(() => waitFor(page, shown, where));
 const tap = async (page, keys, shown, where) => {
@@ -68,8 +68,7 @@ async function desktop(browser, url) {
     pageMayLoad = new Promise((resolve) => (letPageLoad = resolve));
     const loaded = page.goto(url); // not before page.js
     await page.waitForSelector("#keys");
-    await page.waitForFunction(() => document.activeElement.id === "answer", { timeout: 10000 })
-        .catch(() => check(false, "the answer field has no focus at load"));
+    await page.waitForFunction(() => document.activeElement.id === "answer", soon).catch(() => check(false, "the answer field has no focus at load"));
     check((await screen(page)) === "Loading…", "no Loading… while the page loads");
     await page.keyboard.type("h\n");
     letPageLoad();
@@ -126,13 +125,11 @@ async function phone(browser, url) {
     await page.goto(url);
     await waitFor(page, "Please enter your choice: ");
     await axe(page, "at load, phone");
-    check(await page.$$eval("#keys button", (keys) => keys.map((key) => key.textContent).join() ===
-        "1,2,3,4,5,H,6,7,8,9,0,Q,Ctrl-C, end the game,Backspace,Enter" && keys.every((key) =>
-        key.getBoundingClientRect().width >= 44 && key.getBoundingClientRect().height >= 44)), "keys misnamed or small");
+    check(await page.$$eval("#keys button", (keys) => keys.every((key) => key.getBoundingClientRect().width >= 44 && key.getBoundingClientRect().height >= 44)
+        && keys.map((key) => key.textContent).join() === "1,2,3,4,5,H,6,7,8,9,0,Q,Ctrl-C, end the game,Backspace,Enter"), "keys misnamed or small");
     await tap(page, ["3", "Enter"], "Across: ");
-    check(await page.$eval(".board", (board) => board.scrollWidth <= board.clientWidth
-        && document.documentElement.scrollWidth <= 390 && parseFloat(getComputedStyle(board).fontSize) >= 12
-        && board.getBoundingClientRect().bottom <= innerHeight), "the Hard board not whole on a phone");
+    check(await page.$eval(".board", (board) => board.scrollWidth <= board.clientWidth && document.documentElement.scrollWidth <= 390
+        && parseFloat(getComputedStyle(board).fontSize) >= 12 && board.getBoundingClientRect().bottom <= innerHeight), "the Hard board not whole on a phone");
     await page.screenshot({ path: screenshot.replace(/\.png$/, "-phone.png") });
     await tap(page, ["Ctrl-C"], "Tap Ctrl-C again to end the game", "#status"); // maybe a mis-tap: the game plays on
     check(await page.$eval("#again", (again) => again.hidden), "one tap of Ctrl-C ended the game");
@@ -176,9 +173,8 @@ async function brokenSite(browser, url) {
             WebAssembly.instantiate = (code, imports) => instantiate(code, Object.fromEntries(Object.entries(imports).map(([name, calls]) => [name, breakable(calls)])));
         });
         await page.goto(url);
-        await page.waitForFunction((said) => document.body.textContent.includes(said)
-            && !document.getElementById("status").textContent.includes("; "), { timeout: 10000 }, said)
-            .catch(() => check(false, `${file} broken: "${said}" never said, or not alone`));
+        await page.waitForFunction((said) => document.body.textContent.includes(said) && !document.getElementById("status").textContent.includes("; "),
+            soon, said).catch(() => check(false, `${file} broken: "${said}" never said, or not alone`));
         if (file === "") {
             await page.evaluate(() => (window.broken = true));
             await page.keyboard.type("1\n");
