@@ -1,5 +1,5 @@
 # The web site and the node program, built with emscripten
-# (cmake/emscripten.cmake): two programs from the same sources. `hullstrike`
+# (cmake/toolchains/emscripten.cmake): two programs from the same sources. `hullstrike`
 # runs under node at a terminal, on the machine's own files: the tests play
 # it. The page's game waits for each typed line with Asyncify and reads its
 # settings from the page's memory; it goes into `site`, a folder any static
@@ -74,4 +74,4 @@ set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # The same sources make the same zip: see the script.
 set(CPACK_HULLSTRIKE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/zip-reproducible.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/scripts/reproducible-archive.cmake)
