@@ -10,10 +10,13 @@ static std::time_t fixedTime(std::time_t* now) {
 }
 
 #ifdef _WIN32
-// MinGW-w64's time() is an inline call of _time64 through the pointer the
-// C runtime's import fills in: linked with --wrap=__imp__time64, that
-// pointer is this one.
+// MinGW-w64's time() calls the C runtime's _time64: directly in its later
+// headers (linked with --wrap=_time64), through the pointer the import
+// fills in in earlier ones (--wrap=__imp__time64).
 extern "C" {
+std::time_t __wrap__time64(std::time_t* now) {
+    return fixedTime(now);
+}
 std::time_t (*__wrap___imp__time64)(std::time_t*) = fixedTime;
 }
 #else
