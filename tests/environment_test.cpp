@@ -106,6 +106,18 @@ static const EnvironmentCase kCases[] = {
      "echo 10 > GameData.txt && echo 1 > in && env -u TERM script -qec \"GAME < in\" /dev/null "
      "< /dev/null | grep -c \"$(printf '\\033')\"",
      "0\n"},
+    // Played in words, a terminal that can clear gets no escape byte either,
+    // whichever way the words were asked for.
+    {"terminal_in_words_by_flag",
+     "echo 10 > GameData.txt && printf '1\\nb\\n1\\n1\\n' > in && TERM=xterm script -qec "
+     "\"GAME --accessible < in\" /dev/null < /dev/null > out; grep -c \"$(printf '\\033')\" out; "
+     "grep -c -e 'No shots yet' -e 'Shot 1, ' out",
+     "0\n2\n"},
+    {"terminal_in_words_by_environment",
+     "echo 10 > GameData.txt && printf '1\\nb\\n1\\n1\\n' > in && ACCESSIBLE=1 TERM=xterm "
+     "script -qec \"GAME < in\" /dev/null < /dev/null > out; grep -c \"$(printf '\\033')\" out; "
+     "grep -c -e 'No shots yet' -e 'Shot 1, ' out",
+     "0\n2\n"},
 };
 
 // A failing row is named by its name.

@@ -78,14 +78,14 @@ INSTANTIATE_TEST_SUITE_P(Recorded, RecordedSessionTest, ::testing::ValuesIn([] {
                          }()),
                          [](const auto& info) { return info.param; });
 
-// Whatever the settings file holds and whatever is typed, every session
-// ends by itself with the farewell, and no board shows the shot being
-// scored. Under the sanitizers this also looks for any input that reads or
-// writes out of bounds.
+// Whatever the settings file holds and whatever is typed, drawn or (every
+// odd session) in words, every session ends by itself with the farewell,
+// and no board shows the shot being scored. Under the sanitizers this also
+// looks for any input that reads or writes out of bounds.
 TEST_F(SessionTest, RandomSessionsEndWithTheFarewell) {
-    static const char* const kWords[] = {"h",  "Q",  "q",  "x",    "0",           "-1",
-                                         "+3", "35", "36", "-",    "2147483648",  "abc",
-                                         "",   "\t", "\n", "\xFF", "\xEF\xBB\xBF"};
+    static const char* const kWords[] = {
+        "h",          "Q",   "q", "x",  "0",  "-1",   "+3",           "35", "36",  "-",
+        "2147483648", "abc", "",  "\t", "\n", "\xFF", "\xEF\xBB\xBF", "b",  " B x"};
     std::string sweep; // every cell of the ten rows and columns a ship lies in
     for (int cell = 0; cell < 100; ++cell) {
         sweep += std::to_string(cell % 10 + 1) + "\n" + std::to_string(cell / 10 + 1) + "\n";
@@ -106,6 +106,7 @@ TEST_F(SessionTest, RandomSessionsEndWithTheFarewell) {
         input.resize(random() % (input.size() + 1)); // it may end anywhere
         std::ofstream("GameData.txt", std::ios::binary) << settings;
         std::srand(random());
+        accessibleMode = session % 2 == 1;
         const std::string out = play(input);
         ASSERT_TRUE(out.ends_with("\nThank you for playing.\nGoodbye.\n\n") &&
                     out.find('@') == std::string::npos)
