@@ -2,8 +2,9 @@
 // input that can't be read or isn't ready, settings files that are no
 // ordinary files, and terminals that can't clear. Each row is a shell line
 // in a folder of its own, GAME standing for the program with its clock
-// fixed at 25 (glibc: a ship along row 1, columns 1 to 4); what the line
-// writes, standard error included, is compared whole.
+// fixed where the first game's ship lies along row 1, columns 1 to 4; what
+// the line writes, standard error included, is compared whole.
+#include "hidden_ships.h"
 #include "session_runner.h"
 
 #include <fcntl.h>
@@ -136,7 +137,8 @@ TEST_P(HostileEnvironmentTest, WritesExactly) {
     fcntl(pipe_ends[0], F_SETFL, O_NONBLOCK);
     setenv("SLOW_IN", std::to_string(pipe_ends[0]).c_str(), 1);
     setenv("SLOW_OUT", std::to_string(pipe_ends[1]).c_str(), 1);
-    runShell(std::string("{ ") + kAwait + GetParam().line + "; } > result 2>&1", "25");
+    static const std::string clock = std::to_string(seedHiding("row 1 from column 1"));
+    runShell(std::string("{ ") + kAwait + GetParam().line + "; } > result 2>&1", clock);
     EXPECT_EQ(readFile("result"), GetParam().written) << GetParam().line;
     close(pipe_ends[0]);
     close(pipe_ends[1]);

@@ -33,22 +33,21 @@ inline std::string play(const std::string& input) {
 }
 
 // Runs a shell line with GAME standing for the built program, run by the
-// emulator in a cross build; with a clock, the program's twin whose clock
+// emulator in a cross build; with a clock, the program's build whose clock
 // reads that time. Returns the status, 0 when the line exited 0.
-inline int runShell(std::string line, [[maybe_unused]] const std::string& clock = "") {
-    std::string game = fs::absolute(HULLSTRIKE_PROGRAM).make_preferred().string();
+inline int runShell(std::string line, const std::string& clock = "") {
+    const std::string game =
+        fs::absolute(clock.empty() ? HULLSTRIKE_PROGRAM : HULLSTRIKE_FIXED_CLOCK)
+            .make_preferred()
+            .string();
 #ifdef _WIN32
+    _putenv_s("HULLSTRIKE_CLOCK", clock.c_str());
     line = "\"" + line.replace(line.find("GAME"), 4, "\"" + game + "\"") + "\""; // for cmd /c
 #else
-    std::string clockSetting;
-    if (!clock.empty()) {
-        clockSetting = "HULLSTRIKE_CLOCK=" + clock + " ";
-        game = HULLSTRIKE_FIXED_CLOCK;
-    }
     // The environment may name valgrind to run the program.
     line.replace(line.find("GAME"), 4,
-                 "timeout 60 env " + clockSetting + "$HULLSTRIKE_RUN " HULLSTRIKE_EMULATOR " '" +
-                     game + "'");
+                 "timeout 60 env HULLSTRIKE_CLOCK='" + clock +
+                     "' $HULLSTRIKE_RUN " HULLSTRIKE_EMULATOR " '" + game + "'");
 #endif
     return std::system(line.c_str());
 }

@@ -1,8 +1,9 @@
 // Whole sessions, from the banner to the farewell. A recorded session is a
 // folder under tests/sessions holding the input typed, the settings file if
-// any, the expected transcript, if its games score shots a "seed" file that
-// names for each C library the seed hiding the same ships, and optionally
-// the transcript on a terminal ("terminal").
+// any, the expected transcript, if its games score shots a "ships" file that
+// says where each game's ship lies, and optionally the transcript on a
+// terminal ("terminal").
+#include "hidden_ships.h"
 #include "session_runner.h"
 
 #include <random>
@@ -10,23 +11,17 @@
 
 class RecordedSessionTest : public SessionTest, public ::testing::WithParamInterface<std::string> {
   protected:
-    // Copies the session in and takes its seed for this C library: a
-    // session whose games score shots but has none for it is skipped.
+    // Copies the session in and finds, with this C library's generator, the
+    // seed that hides its ships where it says.
     void SetUp() override {
         SessionTest::SetUp();
         std::error_code none; // a session may have no settings file
         fs::copy(kSessions / GetParam() / "input", "input");
         fs::copy(kSessions / GetParam() / "GameData.txt", "GameData.txt", none);
-        const fs::path seeds_file = kSessions / GetParam() / "seed";
-        if (!fs::exists(seeds_file)) {
-            return; // its games score no shot
-        }
-        std::ifstream seeds(seeds_file);
-        std::string library;
-        while (seeds >> library >> seed_ && library != HULLSTRIKE_C_LIBRARY) {
-        }
-        if (!seeds) {
-            GTEST_SKIP() << "no seed for the generator of " HULLSTRIKE_C_LIBRARY;
+        const fs::path ships = kSessions / GetParam() / "ships";
+        if (fs::exists(ships)) {
+            seed_ = std::to_string(seedHiding(readFile(ships)));
+            ASSERT_NE(seed_, "0") << "no seed hides the ships of " << ships;
         }
     }
     std::string seed_; // "" when the session's games score no shot
@@ -48,11 +43,6 @@ TEST_P(RecordedSessionTest, InProcess) {
 // The program seeds from the clock, so a session with ships needs the clock
 // fixed at its seed: that checks the seeding too.
 TEST_P(RecordedSessionTest, Program) {
-#ifdef _WIN32
-    if (!seed_.empty()) {
-        GTEST_SKIP() << "the clock of a Windows program can't be fixed";
-    }
-#endif
     EXPECT_EQ(runShell("GAME < input > out 2> err", seed_), 0);
     EXPECT_EQ(readFile("out"), expected_);
     EXPECT_EQ(readFile("err"), "");

@@ -2,10 +2,11 @@
 // session, on a desktop by keyboard and on a phone by the on-screen keys,
 // all under the site's content security policy, has axe-core look the page
 // over, and breaks the site to see each failure said: node browser_test.js
-// SITE SESSION SCREENSHOT (the phone's goes beside it). Exits 77, skipped,
-// without Chromium, puppeteer-core or axe-core.
-const [site, session, screenshot] = process.argv.slice(2);
-const fs = require("fs"), http = require("http"), path = require("path");
+// SITE SESSION SCREENSHOT FIND_SEED (the phone's screenshot goes beside it;
+// FIND_SEED is the seed finder built for node). Exits 77, skipped, without
+// Chromium, puppeteer-core or axe-core.
+const [site, session, screenshot, findSeed] = process.argv.slice(2);
+const fs = require("fs"), http = require("http"), path = require("path"), { execFileSync } = require("child_process");
 const { siteHandler, policy } = require("../../tools/serve-site.js");
 const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
 let puppeteer, axeSource;
@@ -33,12 +34,14 @@ const failures = [];
 const check = (good, failure) => good || failures.push(failure);
 const siteUrl = () => `http://127.0.0.1:${server.address().port}/`;
 
-// A page whose clock reads the session's musl seed, so that the game hides
+// A page whose clock reads the seed that hides the session's ships with the
+// game's own generator (found by find_seed under node), so that the game hides
 // the same ships, and which counts copies, the .wasm's requests and the
 // layout shifts not caused by the player; errors in it and breaches of the
 // policy fail the test, and so do the console's errors unless the test
 // broke the site.
 const errors = [];
+const seed = Number(execFileSync(process.execPath, [findSeed], { input: read("ships") }));
 async function newPage(browser, siteBroken = false) {
     const page = await browser.newPage();
     page.wasmRequests = 0;
@@ -54,7 +57,7 @@ async function newPage(browser, siteBroken = false) {
         window.shifted = 0;
         new PerformanceObserver((shifts) => shifts.getEntries().forEach((shift) =>
             (window.shifted += shift.hadRecentInput ? 0 : shift.value))).observe({ type: "layout-shift", buffered: true });
-    }, Number(/^musl (\d+)$/m.exec(read("seed"))[1]) * 1000);
+    }, seed * 1000);
     return page;
 }
 
