@@ -2,7 +2,8 @@
 // folder under tests/sessions holding the input typed, the settings file if
 // any, the expected transcript, if its games score shots a "ships" file that
 // says where each game's ship lies, and optionally the transcript on a
-// terminal ("terminal").
+// terminal ("terminal") and an "accessible" file, whose session is played
+// in words.
 #include "hidden_ships.h"
 #include "session_runner.h"
 
@@ -25,6 +26,8 @@ class RecordedSessionTest : public SessionTest, public ::testing::WithParamInter
         }
     }
     std::string seed_; // "" when the session's games score no shot
+    const bool inWords_ = fs::exists(kSessions / GetParam() / "accessible");
+    const std::string game_ = inWords_ ? "GAME --accessible" : "GAME";
     const std::string expected_ = readFile(kSessions / GetParam() / "expected");
 };
 
@@ -33,6 +36,7 @@ TEST_P(RecordedSessionTest, InProcess) {
     if (!seed_.empty()) {
         std::srand(static_cast<unsigned>(std::stoul(seed_)));
     }
+    accessibleMode = inWords_;
     const std::string out = play(readFile("input"));
     if (std::getenv("HULLSTRIKE_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(kSessions / GetParam() / "expected", std::ios::binary) << out;
@@ -43,16 +47,17 @@ TEST_P(RecordedSessionTest, InProcess) {
 // The program seeds from the clock, so a session with ships needs the clock
 // fixed at its seed: that checks the seeding too.
 TEST_P(RecordedSessionTest, Program) {
-    EXPECT_EQ(runShell("GAME < input > out 2> err", seed_), 0);
+    EXPECT_EQ(runShell(game_ + " < input > out 2> err", seed_), 0);
     EXPECT_EQ(readFile("out"), expected_);
     EXPECT_EQ(readFile("err"), "");
 #ifndef _WIN32
     // On a terminal, where lines end in "\r\n", each drawing starts on a
-    // cleared screen. The terminal is named "ansi", a name that sorts
+    // cleared screen (a session in words has none, and clears nothing). The terminal is named "ansi", a name that sorts
     // before "dumb", which is not cleared.
     if (fs::exists(kSessions / GetParam() / "terminal")) {
         EXPECT_EQ(
-            runShell("TERM=ansi script -qec \"GAME < input\" /dev/null < /dev/null > out", seed_),
+            runShell("TERM=ansi script -qec \"" + game_ + " < input\" /dev/null < /dev/null > out",
+                     seed_),
             0);
         EXPECT_EQ(readFile("out"), readFile(kSessions / GetParam() / "terminal"));
     }
