@@ -31,3 +31,18 @@ TEST_F(SessionTest, SettingsLoadWhatCanBeReadAndKeepTheRest) {
         EXPECT_EQ((std::array{gridSizes.easy, gridSizes.normal, gridSizes.hard}), expected) << file;
     }
 }
+
+#ifndef _WIN32
+#include "platform/posix.h"
+
+// The shipped sizes are found from the link to the program: beside the
+// program built here (the build tree is laid out as the install is); and
+// where the link can't be read, as without /proc, in the folder the build
+// installs them into, if it has one.
+TEST_F(SessionTest, InstalledSizesAreFoundWithOrWithoutProc) {
+    fs::create_symlink(HULLSTRIKE_BUILT_PROGRAM, "program");
+    EXPECT_TRUE(fs::is_regular_file(dataFolderFrom("program") + kGridSizesFile));
+    const std::string configured = HULLSTRIKE_CONFIGURED_DATA;
+    EXPECT_EQ(dataFolderFrom("no-such-link"), configured.empty() ? "" : configured + "/");
+}
+#endif

@@ -1,4 +1,5 @@
 // The system calls behind platform.h on POSIX systems.
+#include "platform/posix.h"
 #include "platform/platform.h"
 #include "platform/posix_shared.h"
 
@@ -35,9 +36,9 @@ long readBytes(int file, char* bytes, long size) {
 // containers and on systems other than Linux), it takes the absolute folder
 // the build was configured to install into (HULLSTRIKE_DATA_FOLDER), if
 // any: a static program's folder, unpacked anywhere, has none.
-std::string installedDataFolder() {
+std::string dataFolderFrom(const char* programLink) {
     char program[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", program, sizeof program);
+    const ssize_t length = readlink(programLink, program, sizeof program);
     if (length <= 0 || length == static_cast<ssize_t>(sizeof program)) {
 #ifdef HULLSTRIKE_DATA_FOLDER
         return HULLSTRIKE_DATA_FOLDER "/";
@@ -48,4 +49,8 @@ std::string installedDataFolder() {
     std::string folder(program, static_cast<std::size_t>(length));
     folder.erase(folder.rfind('/') + 1);
     return folder + HULLSTRIKE_DATA_FROM_PROGRAM "/";
+}
+
+std::string installedDataFolder() {
+    return dataFolderFrom("/proc/self/exe");
 }
