@@ -52,8 +52,8 @@ TEST_P(RecordedSessionTest, Program) {
     EXPECT_EQ(readFile("err"), "");
 #ifndef _WIN32
     // On a terminal, where lines end in "\r\n", each drawing starts on a
-    // cleared screen (a session in words has none, and clears nothing). The terminal is named "ansi", a name that sorts
-    // before "dumb", which is not cleared.
+    // cleared screen, and a session in words clears nothing. The terminal
+    // is named "ansi", one that is cleared.
     if (fs::exists(kSessions / GetParam() / "terminal")) {
         EXPECT_EQ(
             runShell("TERM=ansi script -qec \"" + game_ + " < input\" /dev/null < /dev/null > out",
