@@ -20,6 +20,7 @@ static const SwitchCase kSwitches[] = {
     {"flag_over_zero", {"hullstrike", "--accessible"}, "0", true},
     {"one", {"hullstrike"}, "1", true},
     {"yes", {"hullstrike"}, "yes", true},
+    {"minus_one", {"hullstrike"}, "-1", true}, // not a number read
     {"false_in_capitals", {"hullstrike"}, "FALSE", false},
     {"zero", {"hullstrike"}, "0", false},
     {"empty", {"hullstrike"}, "", false},
@@ -35,8 +36,9 @@ class SwitchTest : public SessionTest, public ::testing::WithParamInterface<Swit
 TEST_P(SwitchTest, InProcess) {
     const auto& argv = GetParam().argv;
     const int argc = static_cast<int>(argv.size());
-    EXPECT_EQ(answerCommandLine(argc, argv.data()), kPlayGame);
-    EXPECT_EQ(asksForAccessibleMode(argc, argv.data(), GetParam().accessible), GetParam().inWords);
+    const int answer = answerCommandLine(argc, argv.data());
+    EXPECT_EQ(answer, argc > 1 ? kPlayInWords : kPlayGame); // each row's argument is --accessible
+    EXPECT_EQ(playsInWords(answer, GetParam().accessible), GetParam().inWords);
 }
 
 TEST_P(SwitchTest, Program) {

@@ -15,7 +15,7 @@
 
 int main(int argc, char* argv[]) {
     const int status = answerCommandLine(argc, argv);
-    if (status != kPlayGame) {
+    if (status != kPlayGame && status != kPlayInWords) {
         return status;
     }
     // Once, so a first run plays with the shipped sizes; every menu key
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
         loadGridSizesFrom((dataFolder + kGridSizesFile).c_str());
     }
     consoleIsTerminal = outputIsConsole();
-    accessibleMode = asksForAccessibleMode(argc, argv, std::getenv("ACCESSIBLE"));
+    accessibleMode = playsInWords(status, std::getenv("ACCESSIBLE"));
     useCheckedInput();
     showBanner();
     std::srand(static_cast<unsigned>(std::time(nullptr)));

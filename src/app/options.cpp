@@ -43,7 +43,7 @@ int answerCommandLine(int argc, const char* const argv[]) {
     }
     const std::string_view argument = argv[1];
     if (argument == "--accessible") {
-        return kPlayGame;
+        return kPlayInWords;
     }
     if (argument == "--help") {
         showUsage();
@@ -60,8 +60,8 @@ int answerCommandLine(int argc, const char* const argv[]) {
 
 // The flag wins over the variable; a variable set to nothing, or to a word
 // that means off, leaves the game as it is drawn.
-bool asksForAccessibleMode(int argc, const char* const argv[], const char* accessible) {
-    if (argc >= 2 && std::string_view(argv[1]) == "--accessible") {
+bool playsInWords(int answer, const char* accessible) {
+    if (answer == kPlayInWords) {
         return true;
     }
     if (accessible == nullptr) {
@@ -70,5 +70,5 @@ bool asksForAccessibleMode(int argc, const char* const argv[], const char* acces
     std::string value = accessible;
     std::transform(value.begin(), value.end(), value.begin(),
                    [](unsigned char letter) { return static_cast<char>(std::tolower(letter)); });
-    return value != "" && value != "0" && value != "false";
+    return !value.empty() && value != "0" && value != "false";
 }
