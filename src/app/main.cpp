@@ -15,7 +15,7 @@
 
 int main(int argc, char* argv[]) {
     const int status = answerCommandLine(argc, argv);
-    if (status != kPlayGame && status != kPlayInWords) {
+    if (status >= 0) { // answered: an exit status, not a game to play
         return status;
     }
     // Once, so a first run plays with the shipped sizes; every menu key

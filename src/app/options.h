@@ -3,8 +3,9 @@
 // know.
 #pragma once
 
-// What answerCommandLine returns when the game should start: drawn when
-// there are no arguments, in words when the first is --accessible.
+// What answerCommandLine returns when the game should start, below any exit
+// status: drawn when there are no arguments, in words when the first is
+// --accessible.
 inline constexpr int kPlayGame = -1;
 inline constexpr int kPlayInWords = -2;
 
