@@ -19,8 +19,8 @@ GameData.txt in the folder you play from overrides it.]])
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # The same sources make the same package: see the script.
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-reproducible.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/scripts/reproducible-deb.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/scripts/reproducible-deb.cmake)
 
 # A cross-built package is for the target's architecture (dpkg names it from
 # the compiler's GNU type: arm64 for aarch64-linux-gnu), and depends on its
@@ -31,5 +31,6 @@ if(CMAKE_CROSSCOMPILING)
     COMMAND_ERROR_IS_FATAL ANY)
   set(CPACK_HULLSTRIKE_CROSS_LIBRARIES ${CMAKE_FIND_ROOT_PATH}/lib)
   set(CPACK_HULLSTRIKE_PROGRAM ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/hullstrike)
-  list(APPEND CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb-cross-depends.cmake)
+  set(CPACK_HULLSTRIKE_READELF ${CMAKE_READELF})
+  list(APPEND CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/scripts/deb-cross-depends.cmake)
 endif()

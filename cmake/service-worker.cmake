@@ -1,13 +1,14 @@
-# Writes the site's service worker, SITE/sw.js, from TEMPLATE: every other
-# file in the folder SITE with the SHA-256 of its bytes, and a release named
-# by the hash of that list. The worker's bytes follow from the site's and
-# nothing else, so a build of the same sources writes the same sw.js.
-#   cmake -DSITE=folder -DTEMPLATE=src/web/service-worker.js.in -P cmake/service-worker.cmake
-get_filename_component(SITE ${SITE} ABSOLUTE)
-file(GLOB names RELATIVE ${SITE} LIST_DIRECTORIES false ${SITE}/*)
-list(REMOVE_ITEM names sw.js)
+# Writes the site's service worker, OUTPUT, from TEMPLATE: each file that
+# FILES names (comma-separated, found in the folder SITE) with the SHA-256
+# of its bytes, and a release named by the hash of that list. The list, not
+# what else lies in the folder, makes the site, and the worker's bytes
+# follow from those files and nothing else, so a build of the same sources
+# writes the same sw.js.
+#   cmake -DSITE=folder -DFILES=index.html,page.js,... -DTEMPLATE=src/web/service-worker.js.in
+#         -DOUTPUT=folder/sw.js -P cmake/service-worker.cmake
+string(REPLACE "," ";" names "${FILES}")
 if(NOT names)
-  message(FATAL_ERROR "no site in ${SITE}")
+  message(FATAL_ERROR "no files named for the site in ${SITE}")
 endif()
 list(SORT names)
 set(lines)
@@ -18,4 +19,4 @@ endforeach()
 list(JOIN lines "\n" SITE_FILES)
 string(SHA256 SITE_RELEASE "${SITE_FILES}")
 string(SUBSTRING ${SITE_RELEASE} 0 16 SITE_RELEASE)
-configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
+configure_file(${TEMPLATE} ${OUTPUT} @ONLY)

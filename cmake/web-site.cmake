@@ -1,5 +1,5 @@
 # The web site and the node program, built with emscripten
-# (cmake/emscripten.cmake): two programs from the same sources. `hullstrike`
+# (cmake/toolchains/emscripten.cmake): two programs from the same sources. `hullstrike`
 # runs under node at a terminal, on the machine's own files: the tests play
 # it. The page's game waits for each typed line with Asyncify and reads its
 # settings from the page's memory; it goes into `site`, a folder any static
@@ -28,8 +28,11 @@ target_link_options(hullstrike_web PRIVATE
 # goes with the game the site carries in binary form; for offline play and
 # installing the page as an app, the script that registers the service
 # worker, and the web app manifest with its icons. Each file is copied as
-# it is.
+# it is. These, the game's two files and the worker are the site: the
+# worker keeps them and the zip holds them, and nothing else that lies in
+# the folder, such as a file left there by hand or by an older build.
 set(page_files)
+set(site_names hullstrike.js hullstrike.wasm)
 foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.css=page.css src/web/load.js=load.js
                       src/web/page.js=page.js src/web/screen.js=screen.js src/web/answers.js=answers.js
                       src/web/sizes.js=sizes.js LICENSE=LICENSE.txt
@@ -44,15 +47,19 @@ foreach(copy IN ITEMS src/web/index.html=index.html src/web/page.css=page.css sr
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     VERBATIM)
   list(APPEND page_files ${site}/${name})
+  list(APPEND site_names ${name})
 endforeach()
 add_custom_target(site ALL DEPENDS ${page_files})
 
 # The service worker, written last since it names every other file of the
 # site with its hash.
 set(worker_sources ${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake)
+# The list goes to the tests as the target's property.
+string(JOIN "," site_list ${site_names})
+set_target_properties(site PROPERTIES HULLSTRIKE_FILES ${site_list})
 add_custom_command(OUTPUT ${site}/sw.js
-  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in
-          -P ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
+  COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DFILES=${site_list} -DTEMPLATE=${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in
+          -DOUTPUT=${site}/sw.js -P ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
   DEPENDS ${page_files} hullstrike_web ${worker_sources}
   VERBATIM)
 # After the site's other files, which the worker's rule lists too: never
@@ -60,10 +67,11 @@ add_custom_command(OUTPUT ${site}/sw.js
 add_custom_target(service_worker ALL DEPENDS ${site}/sw.js)
 add_dependencies(service_worker site)
 
-install(DIRECTORY ${site}/ DESTINATION .)
+list(TRANSFORM site_names PREPEND ${site}/ OUTPUT_VARIABLE site_files)
+install(FILES ${site_files} ${site}/sw.js DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-web)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # The same sources make the same zip: see the script.
 set(CPACK_HULLSTRIKE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
-set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/zip-reproducible.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/scripts/reproducible-archive.cmake)

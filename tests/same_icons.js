@@ -1,10 +1,10 @@
-// Compares the icons tools/draw-icons.js has drawn into FOLDER with the
-// tree's: node tests/same_icons.js FOLDER TREE. A PNG is compared by its
-// chunks with the picture inflated, since every build of zlib may compress
-// the same pixels to other bytes; an .ico by its entries, the sizes and
-// places of its images aside, and its images so.
+// Draws the icons with TREE/tools/draw-icons.js into the folder "drawn"
+// here and compares them with TREE's: node tests/same_icons.js TREE. A PNG
+// is compared by its chunks with the picture inflated, since every build of
+// zlib may compress the same pixels to other bytes; an .ico by its entries,
+// the sizes and places of its images aside, and its images so.
 "use strict";
-const fs = require("fs"), path = require("path"), zlib = require("zlib");
+const fs = require("fs"), path = require("path"), zlib = require("zlib"), { execFileSync } = require("child_process");
 const signature = "\x89PNG\r\n\x1a\n";
 
 // What a PNG shows: each chunk's type and data, the picture inflated.
@@ -19,31 +19,28 @@ function picture(png) {
     return Buffer.concat(parts);
 }
 
-// What a file shows, as bytes to compare.
-function shown(name, bytes) {
-    const image = (data) => data.toString("latin1", 0, 8) === signature ? picture(data) : data;
-    if (name.endsWith(".png")) {
+// What a file shows, as bytes to compare: a PNG, in an .ico too, by its
+// picture; an .ico by its entries.
+function shown(bytes) {
+    if (bytes.toString("latin1", 0, 8) === signature) {
         return picture(bytes);
     }
-    if (name.endsWith(".ico")) {
-        const entries = [];
-        for (let i = 0; i < bytes.readUInt16LE(4); i++) {
-            const entry = 6 + 16 * i, size = bytes.readUInt32LE(entry + 8), offset = bytes.readUInt32LE(entry + 12);
-            entries.push(bytes.subarray(entry, entry + 8), image(bytes.subarray(offset, offset + size)));
-        }
-        return Buffer.concat(entries);
+    const entries = [], icon = bytes.readUInt32BE(0) === 0x100;
+    for (let i = 0; icon && i < bytes.readUInt16LE(4); i++) {
+        const entry = 6 + 16 * i, size = bytes.readUInt32LE(entry + 8), offset = bytes.readUInt32LE(entry + 12);
+        entries.push(bytes.subarray(entry, entry + 8), shown(bytes.subarray(offset, offset + size)));
     }
-    return bytes;
+    return icon ? Buffer.concat(entries) : bytes;
 }
 
-const [drawn, tree] = process.argv.slice(2);
-let differ = 0;
-for (const name of fs.readdirSync(drawn, { recursive: true })) {
-    const file = path.join(drawn, name);
-    if (fs.statSync(file).isFile() &&
-        !shown(name, fs.readFileSync(file)).equals(shown(name, fs.readFileSync(path.join(tree, name))))) {
-        console.log(`${name} differs from what tools/draw-icons.js draws`);
-        differ++;
-    }
+const tree = process.argv[2], drawn = "drawn";
+fs.rmSync(drawn, { recursive: true, force: true });
+execFileSync(process.execPath, [path.join(tree, "tools/draw-icons.js"), drawn], { stdio: "inherit" });
+const drawnFiles = fs.readdirSync(drawn, { recursive: true }).filter((name) => fs.statSync(path.join(drawn, name)).isFile());
+const differ = drawnFiles.filter((name) =>
+    !shown(fs.readFileSync(path.join(drawn, name))).equals(shown(fs.readFileSync(path.join(tree, name)))));
+differ.forEach((name) => console.log(`${name} differs from what tools/draw-icons.js draws`));
+if (drawnFiles.length === 0) {
+    console.log("no icon was drawn: nothing compared");
 }
-process.exit(differ ? 1 : 0);
+process.exit(differ.length || drawnFiles.length === 0 ? 1 : 0);

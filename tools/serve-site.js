@@ -59,7 +59,10 @@ function siteHandler(folder) {
             response.writeHead(400, { "Content-Type": "text/plain" }).end("bad request\n");
             return;
         }
-        fs.readFile(file ?? "", (error, bytes) => {
+        // Only a plain file is served: a folder named without its slash,
+        // or a named pipe, which would never end, is not found.
+        const plain = file !== null && fs.statSync(file, { throwIfNoEntry: false })?.isFile();
+        fs.readFile(plain ? file : "", (error, bytes) => {
             if (error || !["GET", "HEAD"].includes(request.method)) {
                 response.writeHead(error ? 404 : 405, { "Content-Type": "text/plain" }).end(error ? "not found\n" : "");
                 return;
@@ -83,6 +86,20 @@ function siteHandler(folder) {
     };
 }
 
+// Every plain file in a folder and in the folders it holds, links and
+// folders that can't be read left out: what a request may find there,
+// compressed before it is asked for.
+function plainFilesUnder(folder) {
+    let entries = [];
+    try {
+        entries = fs.readdirSync(folder, { withFileTypes: true });
+    } catch {}
+    return entries.flatMap((entry) => {
+        const name = path.join(folder, entry.name);
+        return entry.isDirectory() ? plainFilesUnder(name) : entry.isFile() ? [name] : [];
+    });
+}
+
 module.exports = { siteHandler, policy };
 
 if (require.main === module) {
@@ -94,11 +111,11 @@ if (require.main === module) {
         process.exit(2);
     }
     // Everything compressed before the first visit, as a host that stores its files compressed.
-    for (const name of fs.readdirSync(folder)) {
-        const bytes = fs.readFileSync(path.join(folder, name)), hash = crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22);
-        if (compressible.has(path.extname(name))) {
+    for (const name of plainFilesUnder(folder).filter((name) => compressible.has(path.extname(name)))) {
+        try {
+            const bytes = fs.readFileSync(name), hash = crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22);
             ["br", "gzip"].forEach((encoding) => encode(encoding, bytes, hash));
-        }
+        } catch {} // unreadable: not found when asked for
     }
     const server = http.createServer(siteHandler(() => folder));
     server.listen(Number(port), host, () => {

@@ -30,11 +30,38 @@ function pageFolder() {
     return /^[\w./:-]+$/.test(folder) ? folder : `"${folder}"`;
 }
 
+// The page's scripts that failed to load, by name, noted at once, before
+// why is known.
+const brokenScripts = new Set();
+
+// A script that arrived but did not run whole, which the browser reports as
+// an error of the page rather than of its element: cut short or damaged, or
+// stopped on an error as it started.
+function scriptBroke(event) {
+    const name = event.filename ? new URL(event.filename).pathname.split("/").pop() : "a script of the page";
+    const message = String(event.message).replace(/^Uncaught /, "");
+    loadFailed(/^SyntaxError\b/.test(message) ? `${name} is cut short or damaged (${message})`
+        : `${name} stopped on an error as it started (${message})`);
+}
+
+// Once every script has run, page.js has taken the early lines as it
+// started the game; if it has not, and no script has been found broken,
+// what is left is said: a hullstrike.js that made no game, or a page.js
+// that did not start it.
+function scriptsRan() {
+    removeEventListener("error", scriptBroke); // from now on a game's own errors, which page.js says
+    if (earlyLines !== null && brokenScripts.size === 0 && loadFailures.length === 0) {
+        loadFailed(typeof createHullstrike !== "function" ? "hullstrike.js did not define createHullstrike, so it is not this page's game"
+            : "page.js ran but did not start the game");
+    }
+}
+
 // A script that did not run, told from what the server sends for it:
 // nothing, something that is not JavaScript, or a script that the browser
 // then refused to run.
 async function scriptFailed(script) {
     const name = script.getAttribute("src");
+    brokenScripts.add(name);
     try {
         const response = await fetch(name, { cache: "no-store" });
         const type = response.headers.get("Content-Type") ?? "no type";
@@ -106,4 +133,6 @@ if (location.protocol === "file:") {
     gameCode.catch(() => {}); // not unhandled while page.js loads: page.js says it
     // Loading fails at a script element: the scripts after this one.
     document.addEventListener("error", (event) => event.target instanceof HTMLScriptElement && scriptFailed(event.target), true);
+    addEventListener("error", scriptBroke);
+    addEventListener("DOMContentLoaded", scriptsRan);
 }

@@ -140,7 +140,7 @@ function gameOver() {
 // Once the scripts are in: the sizes, the answers, then the first game.
 function start() {
     if (gameCode === null || typeof createHullstrike !== "function") {
-        return; // load.js has said why
+        return; // load.js says why
     }
     takeSizes((settings) => game?.FS.writeFile("GameData.txt", settings));
     takeAnswers(echo, interrupt, takeEarlyLines());

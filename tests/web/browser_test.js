@@ -1,25 +1,11 @@
-// Plays games in the page in headless Chromium with the ships of a recorded
-// session, on a desktop by keyboard and on a phone by the on-screen keys,
-// all under the site's content security policy, has axe-core look the page
-// over, and breaks the site to see each failure said: node browser_test.js
-// SITE SESSION SCREENSHOT FIND_SEED (the phone's screenshot goes beside it;
-// FIND_SEED is the seed finder built for node). Exits 77, skipped, without
-// Chromium, puppeteer-core or axe-core.
-const [site, session, screenshot, findSeed] = process.argv.slice(2);
+// Games in the page in headless Chromium with a recorded session's ships, on a desktop and a phone, axe-core looking each over,
+// then the site broken as hosts break it: node browser_test.js SITE SESSION SCREENSHOT FIND_SEED (the seed finder built for node).
 const fs = require("fs"), http = require("http"), path = require("path"), { execFileSync } = require("child_process");
-const { siteHandler, policy } = require("../../tools/serve-site.js");
+const { check, needs, run } = require("./harness.js"), { siteHandler, policy } = require("../../tools/serve-site.js");
+const axeSource = fs.readFileSync(needs("puppeteer-core", "axe-core/axe.min.js")[1], "utf8");
+const [site, session, screenshot, findSeed] = process.argv.slice(2);
 const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
-let puppeteer, axeSource;
-try {
-    puppeteer = require("puppeteer-core");
-    axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8");
-} catch {}
-if (!puppeteer || !axeSource || !fs.existsSync("/usr/bin/chromium")) {
-    console.log("skipped: needs /usr/bin/chromium, puppeteer-core and axe-core (npm ci)");
-    process.exit(77);
-}
-// The site, with page.js held back until the test lets it go: the page is
-// then still loading; a file the test breaks is answered as broken(response).
+// The site, page.js held back while pageMayLoad is pending and a file the test breaks answered by broken[file].
 let letPageLoad, pageMayLoad = Promise.resolve(), broken = {};
 const serveSite = siteHandler(() => site);
 const server = http.createServer(async (request, response) => {
@@ -29,81 +15,62 @@ const server = http.createServer(async (request, response) => {
 // The last board drawn on a terminal, up to the pause, lines right-trimmed.
 const trimmed = (text) => text.replace(/\r/g, "").replace(/ +\n/g, "\n").trimEnd();
 const lastBoard = trimmed(read("terminal").split("\x1b[H\x1b[2J").pop().split("Please select")[0]);
-const easy = read("GameData.txt").split(/\s+/)[0];
-const failures = [];
-const check = (good, failure) => good || failures.push(failure);
-const siteUrl = () => `http://127.0.0.1:${server.address().port}/`;
-
-// A page whose clock reads the seed that hides the session's ships with the
-// game's own generator (found by find_seed under node), so that the game hides
-// the same ships, and which counts copies, the .wasm's requests and the
-// layout shifts not caused by the player; errors in it and breaches of the
-// policy fail the test, and so do the console's errors unless the test
-// broke the site.
-const errors = [];
+const easy = read("GameData.txt").split(/\s+/)[0], errors = [], soon = { timeout: 10000 };
 const seed = Number(execFileSync(process.execPath, [findSeed], { input: read("ships") }));
-async function newPage(browser, siteBroken = false) {
-    const page = await browser.newPage();
-    page.wasmRequests = 0;
+
+// A page whose clock hides the session's ships, counting copies, the .wasm's requests and the layout shifts not caused by the
+// player; breaches of the policy fail the test, and so do errors unless the test broke the site.
+async function newPage(browser, viewport, siteBroken = false) {
+    const page = Object.assign(await browser.newPage(), { wasmRequests: 0 });
     page.on("request", (request) => (page.wasmRequests += request.url().endsWith("/hullstrike.wasm")));
-    page.on("console", (message) => message.type() === "error" && (!siteBroken || /policy/.test(message.text()))
-        && errors.push(message.text()));
-    page.on("pageerror", (error) => errors.push(String(error)));
+    page.on("console", (message) => message.type() === "error" && (!siteBroken || /policy/.test(message.text())) && errors.push(message.text()));
+    page.on("pageerror", (error) => siteBroken || errors.push(String(error)));
     await page.evaluateOnNewDocument((now) => {
         document.addEventListener("securitypolicyviolation", (breach) => console.error(`policy breached: ${breach.violatedDirective}`));
+        Object.assign(window, { copies: 0, shifted: 0 });
         Date.now = () => now;
-        window.copies = 0;
         document.addEventListener("copy", () => (window.copies += 1));
-        window.shifted = 0;
         new PerformanceObserver((shifts) => shifts.getEntries().forEach((shift) =>
             (window.shifted += shift.hadRecentInput ? 0 : shift.value))).observe({ type: "layout-shift", buffered: true });
     }, seed * 1000);
+    if (viewport) await page.setViewport(viewport);
     return page;
 }
 
-// The page's screen as it shows (each board as drawn, not its table), what
-// it last said to screen readers, and waits for either.
+// The screen as it shows (each board as drawn, not its table), and an element's text.
 const screen = (page) => page.$eval("#screen", (log) => Array.from(log.children, (block) =>
     block.className === "board" ? block.firstChild.textContent + "\n" : block.textContent).join(""));
-const spoken = (page) => page.$eval("#spoken", (said) => said.textContent);
+const text = (page, selector) => page.$eval(selector, (element) => element.textContent);
 const waitFor = (page, text, where = "#screen") => page.waitForFunction((text, where) =>
-    document.querySelector(where).textContent.includes(text), { timeout: 10000 }, text, where);
-// Answers typed in whatever has the focus, each ended by Enter.
-async function typeLines(page, ...lines) {
-    for (const line of lines) {
-        await page.keyboard.type(line + "\n");
-    }
-}
-// On-screen keys tapped with a finger, one after another.
-async function tapKeys(page, ...keys) {
-    for (const key of keys) {
-        await page.tap(`#keys [data-key="${key}"]`);
-    }
-}
-// axe-core over the page as it is now, loaded once per page from outside
-// the page's policy: any violation is a failure.
+    document.querySelector(where).textContent.includes(text), soon, text, where);
+// The screen once the game has ended and the next is offered.
+const ended = (page) => page.waitForSelector("#again:not([hidden])", soon).then(() => screen(page));
+// Text typed, or on-screen keys tapped one after another, then a wait for what they bring.
+const answer = (page, typed, shown, where) => page.keyboard.type(typed).then(() => waitFor(page, shown, where));
+const tap = async (page, keys, shown, where) => {
+    for (const key of keys) await page.tap(`#keys [data-key="${key}"]`);
+    return shown && waitFor(page, shown, where);
+};
+const withControl = (page, key, options) => page.keyboard.down("Control")
+    .then(() => page.keyboard.press(key, options)).then(() => page.keyboard.up("Control"));
+// axe-core over the page as it is, loaded from outside the page's policy.
 async function axe(page, when) {
-    if (await page.evaluate(() => typeof axe === "undefined")) {
-        await page.evaluate(axeSource);
-    }
+    if (await page.evaluate(() => typeof axe === "undefined")) await page.evaluate(axeSource);
     const found = await page.evaluate(async () => (await axe.run({ resultTypes: ["violations"] })).violations
         .map((violation) => `${violation.id}: ${violation.nodes.map((node) => node.target).join(", ")}`));
     check(found.length === 0, `axe-core ${when}:\n${found.join("\n")}`);
 }
 
-// On a desktop, by keyboard: an answer sent while the page loads, sizes
-// refused and taken, an answer from a composing keyboard, Ctrl-C copying
-// a selection, then ending the game; the sinking screen as on a terminal.
-async function desktop(browser) {
-    const page = await newPage(browser);
-    await page.setViewport({ width: 1024, height: 768 });
+// On a desktop: an answer sent while the page loads, sizes refused and taken, an answer from a composing keyboard, Ctrl-C
+// copying a selection and ending a game, Ctrl-D too; the sinking screen as on a terminal.
+async function desktop(browser, url) {
+    const page = await newPage(browser, { width: 1024, height: 768 });
     pageMayLoad = new Promise((resolve) => (letPageLoad = resolve));
-    const loaded = page.goto(siteUrl()); // not before page.js
+    const loaded = page.goto(url); // not before page.js
     await page.waitForSelector("#keys");
-    await page.waitForFunction(() => document.activeElement.id === "answer", { timeout: 10000 })
-        .catch(() => check(false, "the answer field has no focus at load"));
+    await page.waitForFunction(() => document.activeElement.id === "answer", soon).catch(() => check(false, "the answer field has no focus at load"));
     check((await screen(page)) === "Loading…", "no Loading… while the page loads");
-    await typeLines(page, "h");
+    await page.keyboard.type("h\n");
     letPageLoad();
     const sent = (await loaded).headers()["content-security-policy"];
     const meta = await page.$eval("meta[http-equiv=Content-Security-Policy]", (meta) => meta.content);
@@ -116,148 +83,109 @@ async function desktop(browser) {
     await page.keyboard.type(easy);
     check(await page.$eval("#hard", (field) => field.getAttribute("aria-invalid") === "true"
         && document.getElementById("hard-error").textContent.includes("20 stays")), "Hard at 36 not refused");
-    check((await page.$eval("#small-note", (note) => note.textContent)).includes("smaller than 10"), "no note on a small grid");
+    check((await text(page, "#small-note")).includes("smaller than 10"), "no note on a small grid");
     await page.focus("#answer");
-    await typeLines(page, "", "h");
-    await waitFor(page, `Easy will be a grid of ${easy} x ${easy}\n\t\tNormal will be a grid of 15 x 15\n\t\tHard will be a grid of 20 x 20`);
+    await answer(page, "\nh\n", `Easy will be a grid of ${easy} x ${easy}\n\t\tNormal will be a grid of 15 x 15\n\t\tHard will be a grid of 20 x 20`);
     await page.keyboard.type("\nq");
     await page.keyboard.press("Backspace"); // taken back: the key sent is 1
-    await typeLines(page, "1");
-    await waitFor(page, "all water", "#spoken");
+    await answer(page, "1\n", "all water", "#spoken");
     // Across from a keyboard that composes: key code 229 and the text inserted.
     const cdp = await page.createCDPSession();
     await cdp.send("Input.dispatchKeyEvent", { type: "rawKeyDown", windowsVirtualKeyCode: 229, key: "Process" });
     await cdp.send("Input.imeSetComposition", { text: "1", selectionStart: 1, selectionEnd: 1 });
     await cdp.send("Input.insertText", { text: "1" });
-    await typeLines(page, "", "1");
-    await waitFor(page, "1 shot.", "#spoken"); // and not the answer said again:
-    check(await spoken(page) === "Across 1, Down 1: hit. 1 shot. Enter coordinates Across:", "the shot not said in words");
+    await answer(page, "\n1\n", "1 shot.", "#spoken"); // and not the answer said again:
+    check(await text(page, "#spoken") === "Across 1, Down 1: hit. 1 shot. Enter coordinates Across:", "the shot not said in words");
     await axe(page, "in a game, desktop");
     check(await page.$$eval(".board tbody td", (cells) => cells.length) === easy * easy, "not one table cell a square");
     await page.$eval("#screen", (log) => getSelection().selectAllChildren(log));
-    await page.keyboard.down("Control");
-    await page.keyboard.press("c", { commands: ["copy"] });
-    await page.keyboard.up("Control");
+    await withControl(page, "c", { commands: ["copy"] });
     check(await page.evaluate(() => window.copies === 1), "Ctrl-C did not copy the selection");
-    await page.evaluate(() => getSelection().removeAllRanges());
-    await page.focus("#answer");
-    await typeLines(page, "2", "1", "3", "1", "4", "1");
-    await waitFor(page, 'Press the "Enter" key to continue . . .');
+    await page.evaluate(() => (getSelection().removeAllRanges(), document.getElementById("answer").focus()));
+    await answer(page, "2\n1\n3\n1\n4\n1\n", 'Press the "Enter" key to continue . . .');
     const sunk = trimmed(await screen(page));
     check(sunk === lastBoard, `after the sinking message:\n${sunk}\nnot\n${lastBoard}`);
-    check((await spoken(page)).startsWith("Across 4, Down 1: hit, sunk. 4 shots."), "the sinking not said in words");
+    check((await text(page, "#spoken")).startsWith("Across 4, Down 1: hit, sunk. 4 shots."), "the sinking not said in words");
     await page.screenshot({ path: screenshot });
-    await typeLines(page, "");
-    await waitFor(page, "Please enter your choice: ");
-    await page.keyboard.down("Control");
-    await page.keyboard.press("d");
-    await page.keyboard.up("Control");
-    await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
-    check((await screen(page)).trimEnd().endsWith("Thank you for playing.\nGoodbye."), "no farewell after Ctrl-D");
+    await answer(page, "\n", "Please enter your choice: ");
+    await withControl(page, "d");
+    check((await ended(page)).trimEnd().endsWith("Thank you for playing.\nGoodbye."), "no farewell after Ctrl-D");
     await axe(page, "after the farewell, desktop");
-    // Play again, from the keyboard: the button has the focus. Ctrl-C then
-    // ends the new game at once, with no farewell, and offers the next.
-    await page.keyboard.press("Enter");
+    await page.keyboard.press("Enter"); // on Play again, which has the focus
     await waitFor(page, "Please enter your choice: ");
-    await page.keyboard.down("Control");
-    await page.keyboard.press("c");
-    await page.keyboard.up("Control");
-    await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
-    check(/choice: \^C\n$/.test(await screen(page)), "Ctrl-C did not end the game");
+    await withControl(page, "c");
+    check(/choice: \^C\n$/.test(await ended(page)), "Ctrl-C did not end the game");
     check(await page.evaluate(() => window.shifted <= 0.01), "the layout moved");
     check(page.wasmRequests === 1, `hullstrike.wasm asked for ${page.wasmRequests} times in two games, not once`);
 }
 
-// On a phone, by touch alone: the Hard board whole, Ctrl-C, then a game
-// from the menu to the farewell. The sizes are those the desktop left.
-async function phone(browser) {
-    const page = await newPage(browser);
-    await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
-    await page.goto(siteUrl());
+// On a phone, by touch alone, with the sizes the desktop left: the Hard board whole, Ctrl-C, a game from the menu to the farewell.
+async function phone(browser, url) {
+    const page = await newPage(browser, { width: 390, height: 844, isMobile: true, hasTouch: true });
+    await page.goto(url);
     await waitFor(page, "Please enter your choice: ");
     await axe(page, "at load, phone");
-    check(await page.$$eval("#keys button", (keys) => keys.map((key) => key.textContent).join() ===
-        "1,2,3,4,5,H,6,7,8,9,0,Q,Ctrl-C, end the game,Backspace,Enter" && keys.every((key) =>
-        key.getBoundingClientRect().width >= 44 && key.getBoundingClientRect().height >= 44)), "keys misnamed or small");
-    await tapKeys(page, "3", "Enter");
-    await waitFor(page, "Across: ");
-    check(await page.$eval(".board", (board) => board.scrollWidth <= board.clientWidth
-        && document.documentElement.scrollWidth <= 390 && parseFloat(getComputedStyle(board).fontSize) >= 12
-        && board.getBoundingClientRect().bottom <= innerHeight), "the Hard board not whole on a phone");
+    check(await page.$$eval("#keys button", (keys) => keys.every((key) => key.getBoundingClientRect().width >= 44 && key.getBoundingClientRect().height >= 44)
+        && keys.map((key) => key.textContent).join() === "1,2,3,4,5,H,6,7,8,9,0,Q,Ctrl-C, end the game,Backspace,Enter"), "keys misnamed or small");
+    await tap(page, ["3", "Enter"], "Across: ");
+    check(await page.$eval(".board", (board) => board.scrollWidth <= board.clientWidth && document.documentElement.scrollWidth <= 390
+        && parseFloat(getComputedStyle(board).fontSize) >= 12 && board.getBoundingClientRect().bottom <= innerHeight), "the Hard board not whole on a phone");
     await page.screenshot({ path: screenshot.replace(/\.png$/, "-phone.png") });
-    await tapKeys(page, "Ctrl-C"); // maybe a mis-tap: the game plays on
-    await waitFor(page, "Tap Ctrl-C again to end the game", "#status");
+    await tap(page, ["Ctrl-C"], "Tap Ctrl-C again to end the game", "#status"); // maybe a mis-tap: the game plays on
     check(await page.$eval("#again", (again) => again.hidden), "one tap of Ctrl-C ended the game");
-    await tapKeys(page, "Ctrl-C");
-    await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
+    await tap(page, ["Ctrl-C"]);
+    await ended(page);
     await page.tap("#again");
     await waitFor(page, "Please enter your choice: ");
-    await tapKeys(page, "1", "Enter");
-    for (const across of ["1", "2", "3", "4"]) {
-        await tapKeys(page, across, "Enter", "1", "Enter");
-    }
-    await waitFor(page, 'Press the "Enter" key to continue . . .');
+    await tap(page, ["1", "Enter", ..."1234".split("").flatMap((across) => [across, "Enter", "1", "Enter"])], 'Press the "Enter" key to continue . . .');
     await axe(page, "in a game, phone");
-    await tapKeys(page, "Enter", "Q", "Enter");
-    await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
-    check((await screen(page)).trimEnd().endsWith("choice: Q\n\nThank you for playing.\nGoodbye."), "no farewell on the phone");
+    await tap(page, ["Enter", "Q", "Enter"]);
+    check((await ended(page)).trimEnd().endsWith("choice: Q\n\nThank you for playing.\nGoodbye."), "no farewell on the phone");
     check(await page.evaluate(() => document.activeElement.id !== "answer"), "a key put the focus in the answer field");
     await axe(page, "after the farewell, phone");
 }
 
-// The site broken as a host may break it, each in a page of its own that
-// the service worker doesn't answer: every failure to load is said as what
-// it is, a .wasm of the wrong type plays all the same, and a game that
-// fails midway ends with its screen kept and the next game offered.
-async function brokenSite(browser) {
+// The site broken, each way in a page the service worker doesn't answer: each failure to load said as what it is, and alone;
+// a .wasm of the wrong type played all the same; a game failing midway ending with its screen kept.
+async function brokenSite(browser, url) {
     const wasm = fs.readFileSync(path.join(site, "hullstrike.wasm"));
-    const answer = (status, type, body) => (response) => response.writeHead(status, { "Content-Type": type }).end(body);
+    const reply = (status, type, body) => (response) => response.writeHead(status, { "Content-Type": type }).end(body);
+    const half = (name, bytes = fs.readFileSync(path.join(site, name))) => reply(200, "text/javascript", bytes.subarray(0, bytes.length / 2));
     for (const [file, answered, said] of [
-        ["/hullstrike.wasm", answer(404, "text/plain", "not found\n"), "hullstrike.wasm is not on the server (404 Not Found)."],
-        ["/hullstrike.wasm", answer(200, "text/html", "<!doctype html>\n"), "is not WebAssembly: the server sent 16 bytes as text/html."],
-        ["/hullstrike.wasm", answer(200, "application/wasm", wasm.subarray(0, 4000)), "hullstrike.wasm is damaged ("],
-        ["/page.js", answer(200, "text/plain", "play()\n"), "page.js was served as text/plain, which is not JavaScript."],
-        ["/hullstrike.wasm", answer(200, "application/octet-stream", wasm), "Please enter your choice: "],
-        ["", null, "Please enter your choice: "], // and one broken as it plays:
+        ["/page.js", half("page.js"), "The game could not be loaded: page.js is cut short or damaged (SyntaxError: "],
+        ["/hullstrike.js", half("hullstrike.js"), "The game could not be loaded: hullstrike.js is cut short or damaged (SyntaxError: "],
+        ["/page.js", reply(200, "text/javascript", ""), "The game could not be loaded: page.js ran but did not start the game."],
+        ["/hullstrike.js", reply(200, "text/javascript", "1\n"), "hullstrike.js did not define createHullstrike, so it is not this page's game."],
+        ["/hullstrike.wasm", reply(404, "text/plain", "not found\n"), "hullstrike.wasm is not on the server (404 Not Found)."],
+        ["/hullstrike.wasm", reply(200, "text/html", "<!doctype html>\n"), "is not WebAssembly: the server sent 16 bytes as text/html."],
+        ["/hullstrike.wasm", reply(200, "application/wasm", wasm.subarray(0, 4000)), "hullstrike.wasm is damaged ("],
+        ["/page.js", reply(200, "text/plain", "play()\n"), "page.js was served as text/plain, which is not JavaScript."],
+        ["/hullstrike.wasm", reply(200, "application/octet-stream", wasm), "Please enter your choice: "],
+        ["", null, "Please enter your choice: "], // and then broken as it plays
     ]) {
         broken = { [file]: answered };
-        const page = await newPage(browser, file !== "");
+        const page = await newPage(browser, null, file !== "");
         await page.setBypassServiceWorker(true);
-        await page.evaluateOnNewDocument(() => {
-            const instantiate = WebAssembly.instantiate, breakable = (call) => (...args) => {
-                if (window.broken) throw new Error("broken by the test");
-                return call(...args);
-            };
-            WebAssembly.instantiate = (code, imports) => instantiate(code, Object.fromEntries(Object.entries(imports).map(([name, calls]) =>
-                [name, Object.fromEntries(Object.entries(calls).map(([key, call]) => [key, call.name.startsWith("__asyncjs__") ? call : breakable(call)]))])));
+        await page.evaluateOnNewDocument(() => { // once window.broken is set, the game's calls out, but the asynchronous ones, throw
+            const instantiate = WebAssembly.instantiate, fail = () => { throw new Error("broken by the test"); };
+            const breakable = (calls) => Object.fromEntries(Object.entries(calls).map(([key, call]) =>
+                [key, call.name.startsWith("__asyncjs__") ? call : (...args) => (window.broken ? fail() : call(...args))]));
+            WebAssembly.instantiate = (code, imports) => instantiate(code, Object.fromEntries(Object.entries(imports).map(([name, calls]) => [name, breakable(calls)])));
         });
-        await page.goto(siteUrl());
-        await page.waitForFunction((said) => document.body.textContent.includes(said), { timeout: 10000 }, said)
-            .catch(() => check(false, `${file} broken: "${said}" never said`));
+        await page.goto(url);
+        await page.waitForFunction((said) => document.body.textContent.includes(said) && !document.getElementById("status").textContent.includes("; "),
+            soon, said).catch(() => check(false, `${file} broken: "${said}" never said, or not alone`));
         if (file === "") {
             await page.evaluate(() => (window.broken = true));
-            await typeLines(page, "1");
-            await page.waitForSelector("#again:not([hidden])", { timeout: 10000 });
-            check(await page.$eval("#status", (status) => status.textContent) === "The game stopped on an error: broken by the test."
-                && /choice: 1\n$/.test(await screen(page)), "a game broken as it plays: not said, or its screen not kept");
+            await page.keyboard.type("1\n");
+            check(/choice: 1\n$/.test(await ended(page)) && await text(page, "#status") === "The game stopped on an error: broken by the test.",
+                "a game broken as it plays: not said, or its screen not kept");
         }
         await page.close();
     }
 }
 
-(async () => {
-    await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-    const profile = fs.mkdtempSync(path.join(path.dirname(screenshot), "chromium-")); // a fresh one
-    const browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, userDataDir: profile,
-        args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-sync",
-               "--disable-background-networking", "--disable-component-update"] });
-    await desktop(browser);
-    await phone(browser);
-    await brokenSite(browser);
+run(server, path.dirname(screenshot), async (browser, url) => {
+    for (const part of [desktop, phone, brokenSite]) await part(browser, url);
     check(errors.length === 0, `console errors:\n${errors.join("\n")}`);
-    await browser.close();
-    fs.rmSync(profile, { recursive: true });
-    server.close();
-    console.log(failures.length ? failures.join("\n\n") : "played to the farewell on a desktop and a phone");
-    process.exit(failures.length ? 1 : 0);
-})().catch((error) => (console.log(error), process.exit(1)));
+}, "played to the farewell on a desktop and a phone");

@@ -1,40 +1,29 @@
-// Opens the page once in headless Chromium, then plays it with the network
-// off, then puts a new release of the site in place and sees the page offer
-// it between games and the player take it: node offline_test.js SITE WORK
-// CMAKE. Exits 77, skipped, without
-// Chromium or puppeteer-core.
+// The page played offline after one visit, then a new release offered between games and taken, while a game in a second tab plays
+// on and a third tab, still loading, loads again from it: node offline_test.js SITE WORK CMAKE FILES FIND_SEED (the site's files,
+// comma-separated; the seed finder built for node).
 const { execFileSync } = require("child_process"), fs = require("fs"), http = require("http"), path = require("path");
-const [site, work] = process.argv.slice(2, 4).map((arg) => path.resolve(arg)), cmake = process.argv[4];
-const { siteHandler } = require("../../tools/serve-site.js");
-let puppeteer;
-try { puppeteer = require("puppeteer-core"); } catch {}
-if (!puppeteer || !fs.existsSync("/usr/bin/chromium")) {
-    console.log("skipped: needs /usr/bin/chromium and puppeteer-core (npm ci)"), process.exit(77);
-}
-// The next release: the same site with one more line in its page, and the
-// service worker the build would write for it; and a server caught halfway,
+const { check, needs, run } = require("./harness.js"), { siteHandler } = require("../../tools/serve-site.js");
+needs("puppeteer-core");
+const [site, work] = process.argv.slice(2, 4).map((arg) => path.resolve(arg)), [cmake, files, findSeed] = process.argv.slice(4);
+// The next release: one more line in the page and the service worker the build would write for it; and a server caught halfway,
 // with that worker and the old page.
 const next = path.join(work, "next-release"), halfway = path.join(work, "halfway"), sources = path.join(__dirname, "..", "..");
 [next, halfway].forEach((folder) => fs.rmSync(folder, { recursive: true, force: true }));
 fs.cpSync(site, next, { recursive: true });
 fs.writeFileSync(path.join(next, "index.html"), fs.readFileSync(path.join(site, "index.html"), "utf8")
     .replace("<head>", '<head>\n<meta name="release" content="next">'));
-execFileSync(cmake, [`-DSITE=${next}`, `-DTEMPLATE=${sources}/src/web/service-worker.js.in`, "-P", `${sources}/cmake/service-worker.cmake`]);
+execFileSync(cmake, [`-DSITE=${next}`, `-DFILES=${files}`, `-DTEMPLATE=${sources}/src/web/service-worker.js.in`, `-DOUTPUT=${next}/sw.js`,
+    "-P", `${sources}/cmake/service-worker.cmake`]);
 fs.cpSync(next, halfway, { recursive: true });
 fs.copyFileSync(path.join(site, "index.html"), path.join(halfway, "index.html"));
-let served = site, offline = false, wasmFetches = 0;
-const handle = siteHandler(() => served), failures = [];
-const check = (passed, failure) => passed || failures.push(failure);
-// A host that sends its folder's index.html to the folder itself, as some do.
+let served = site, offline = false, wasmFetches = 0, workersChanged;
+const handle = siteHandler(() => served);
+// A host that sends its folder's index.html to the folder itself, as some do, and never answers for held.png, keeping a page loading.
 const server = http.createServer((request, response) => offline ? request.socket.destroy() : (wasmFetches += request.url === "/hullstrike.wasm",
-    request.url === "/index.html" ? response.writeHead(301, { Location: "/" }).end() : handle(request, response)));
-(async () => {
-    await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-    const url = `http://127.0.0.1:${server.address().port}/`, profile = fs.mkdtempSync(path.join(work, "chromium-"));
-    const browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, userDataDir: profile, args: ["--no-sandbox",
-        "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-sync", "--disable-background-networking", "--disable-component-update"] });
+    request.url === "/index.html" ? response.writeHead(301, { Location: "/" }).end() : request.url === "/held.png" || handle(request, response)));
+const wait = { timeout: 20000 };
+run(server, work, async (browser, url) => {
     const page = await browser.newPage(), client = await page.createCDPSession(), workers = new Map();
-    let workersChanged;
     client.on("ServiceWorker.workerVersionUpdated", ({ versions }) =>
         (versions.forEach((version) => workers.set(version.versionId, version.status)), workersChanged?.()));
     await client.send("ServiceWorker.enable");
@@ -43,11 +32,10 @@ const server = http.createServer((request, response) => offline ? request.socket
         setTimeout(() => fail(new Error(`the workers never were ${states}: ${[...workers.values()]}`)), 20000);
         (workersChanged = () => [...workers.values()].sort().join() === states.join() && resolve())();
     });
-    // The game answers a key, h for the help after the menu; the page says
-    // which release it is, with the one cache the worker keeps.
+    // Shows the help after the menu; says which release it is, with the one cache the worker keeps.
     const plays = async () => {
         await page.keyboard.type("h\n");
-        await page.waitForFunction(() => /choice:.*will be a grid of/s.test(document.body.innerText), { timeout: 20000 });
+        await page.waitForFunction(() => /choice:.*will be a grid of/s.test(document.body.innerText), wait);
         return page.evaluate(async () => `${document.querySelector('meta[name="release"]') ? "next" : "first"}: ${await caches.keys()}`);
     };
     await page.goto(url);
@@ -56,36 +44,58 @@ const server = http.createServer((request, response) => offline ? request.socket
     check(wasmFetches === 2, `hullstrike.wasm fetched ${wasmFetches} times, not once by the page and once by the worker`);
     const installable = JSON.stringify((await client.send("Page.getInstallabilityErrors")).installabilityErrors);
     check(installable === "[]", `not installable: ${installable}`);
-    const goOffline = async (off) => ((offline = off), await page.setOfflineMode(off));
-    await goOffline(true);
-    await page.reload();
+    // Reloads the page with the site in a folder served, or offline.
+    const reload = async (folder, off = false) => ((served = folder), (offline = off), await page.setOfflineMode(off), await page.reload());
+    await reload(site, true);
     const kept = await plays();
     check(/^first: hullstrike \/ \w+$/.test(kept), `offline: ${kept}`);
-    await goOffline(false);
-    served = halfway; // the next worker finds the old page, and is dropped
-    await page.reload();
+    await reload(halfway); // the next worker finds the old page, and is dropped
     await workersAre("activated", "redundant");
-    served = next;
-    await page.reload(); // still the release kept, while the next one is fetched
+    await reload(next); // still the release kept, while the next one is fetched
     const during = await plays();
     check(during.startsWith(kept), `the next release served while a page of the first was open, or the first one changed: ${during}`);
     await workersAre("activated", "installed", "redundant");
-    // Offered at the menu, not in a game: plays() leaves the help's pause.
-    const offered = () => page.$eval("#update", (update) => update.checkVisibility());
-    check(!(await offered()), "a new release offered in a game");
+    // Offered at the menu, not in a game (plays() leaves the help's pause), in words set in a live region shown since the page loaded.
+    const offer = (tab) => tab.$eval("#update", (said) => (said.checkVisibility() ? `"${said.textContent}"` : "hidden")
+        + (document.getElementById("update-now").hidden ? "" : " Update"));
+    const shows = (tab, pattern) => tab.waitForFunction((pattern) => new RegExp(pattern).test(document.getElementById("screen").textContent), wait, pattern);
+    const offered = '"A new version is ready" Update';
+    check(await offer(page) === '""', `in a game: ${await offer(page)}`);
+    // Another tab of the first release, in a game on a 1 by 1 grid at a seed that hides the ship at 1 1, plays on while the first
+    // takes the new release, asking for no file, and offers it at its menu.
+    const other = await browser.newPage(), asked = [];
+    const seed = execFileSync(process.execPath, [findSeed], { input: "row 1 from column 1\n" });
+    await other.evaluateOnNewDocument((now) => (Date.now = () => now), Number(seed) * 1000);
+    await other.goto(url);
+    await shows(other, "choice: $");
+    await other.click("#easy", { clickCount: 3 });
+    await other.keyboard.type("1");
+    await other.type("#answer", "1\n");
+    await shows(other, "Across: $");
+    other.on("request", (request) => asked.push(request.url()));
+    // A third tab still loading, an image of it held, loads again from the new release once the first takes it.
+    const loading = await browser.newPage();
+    await loading.evaluateOnNewDocument(() => addEventListener("DOMContentLoaded", () => document.body.append(Object.assign(new Image(), { src: "held.png" }))));
+    await loading.goto(url, { waitUntil: "domcontentloaded" });
+    await page.bringToFront();
     await page.keyboard.type("\n");
-    await page.waitForFunction(() => /choice: $/.test(document.getElementById("screen").textContent), { timeout: 20000 });
-    check(await offered(), "the new release not offered at the menu");
+    await shows(page, "choice: $");
+    check(await offer(page) === offered, `at the menu: ${await offer(page)}`);
     await Promise.all([page.waitForNavigation(), page.click("#update-now")]);
     await workersAre("activated", "redundant", "redundant");
     const replaced = await plays();
     check(/^next: hullstrike \/ \w+$/.test(replaced) && replaced.split(" ").pop() !== kept.split(" ").pop(), `after the next release: ${replaced}`);
+    await loading.waitForSelector('meta[name="release"]', wait).catch(() => check(false, "a tab still loading kept the first release"));
+    await other.bringToFront();
+    await other.keyboard.type("1\n1\n".repeat(4));
+    await shows(other, "It took you 4 shots");
+    check(await offer(other) === '""', `in the other tab's game: ${await offer(other)}`);
+    await other.keyboard.type("\n");
+    await shows(other, "choice: $");
+    check(await offer(other) === offered && asked.length === 0, `the other tab at its menu: ${await offer(other)}, asked for ${asked}`);
+    await Promise.all([other.waitForNavigation(), other.click("#update-now")]);
+    check(await other.$('meta[name="release"]') !== null, "Update in the other tab did not load the next release");
     // From the disk, the page says how to serve it.
     await page.goto(`file://${site}/index.html`);
-    await page.waitForFunction((line) => document.getElementById("status").textContent.includes(line), { timeout: 20000 },
-        `python3 -m http.server -d ${site}/ `);
-    await browser.close();
-    fs.rmSync(profile, { recursive: true });
-    console.log(failures.length ? failures.join("\n") : "played offline, and the next release replaced the one kept");
-    process.exit(failures.length ? 1 : 0);
-})().catch((error) => (console.log(error), process.exit(1)));
+    await page.waitForFunction((line) => document.getElementById("status").textContent.includes(line), wait, `python3 -m http.server -d ${site}/ `);
+}, "played offline, and the next release replaced the one kept");

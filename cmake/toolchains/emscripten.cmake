@@ -1,7 +1,7 @@
 # Builds the game to WebAssembly with Debian's emscripten: a program for
 # node, which the tests run, and the web page's game.
 #
-#   cmake -S . -B build-web --toolchain cmake/emscripten.cmake
+#   cmake -S . -B build-web --toolchain cmake/toolchains/emscripten.cmake
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 # emcc's JavaScript optimizer needs acorn, which Debian installs where node

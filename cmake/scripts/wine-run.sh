@@ -1,5 +1,5 @@
 #!/bin/sh
-# wine-run WINE PROGRAM.exe [ARGUMENT...]: runs a Windows program with the
+# wine-run.sh WINE PROGRAM.exe [ARGUMENT...]: runs a Windows program with the
 # wine loader WINE. The cross build's CMAKE_CROSSCOMPILING_EMULATOR, so that
 # ctest runs the tests (and lists them) through it.
 #

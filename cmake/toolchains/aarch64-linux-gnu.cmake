@@ -2,7 +2,7 @@
 # servers) with Debian's g++-aarch64-linux-gnu, and runs what it builds
 # (tests, test discovery) under qemu-user.
 #
-#   cmake -S . -B build-arm64 --toolchain cmake/aarch64-linux-gnu.cmake
+#   cmake -S . -B build-arm64 --toolchain cmake/toolchains/aarch64-linux-gnu.cmake
 #
 # The binary tools (strip, readelf) are found from the compilers' prefix.
 set(CMAKE_SYSTEM_NAME Linux)

@@ -1,14 +1,24 @@
-# GoogleTest for a cross build. The machine's GoogleTest libraries are built
-# for the machine itself, and Debian has no MinGW-w64 build of them, but its
+# GoogleTest for the tests. Playing needs none: without it the game still
+# builds, and the one test left says what to install, so that ctest fails
+# with that rather than finding no tests at all.
+#
+# For a cross build the machine's GoogleTest libraries are built for the
+# machine itself, and Debian has no MinGW-w64 build of them, but its
 # "googletest" package ships the sources in /usr/src/googletest. When
 # find_package(GTest) finds nothing for the target, those sources are
 # configured, built and installed at configure time, with the same toolchain
 # and build type, into a prefix inside the build tree; GTest_DIR then points
-# find_package(GTest) at them, so the tests find GoogleTest the same way on
-# every build. A separate build keeps GoogleTest's code out of this
-# project's warning flags, and it is done once: later configures find it.
+# find_package(GTest) at them. A separate build keeps GoogleTest's code out
+# of this project's warning flags, and it is done once: later configures
+# find it.
 find_package(GTest QUIET)
-if(GTest_FOUND)
+if(NOT GTest_FOUND AND NOT CMAKE_CROSSCOMPILING)
+  set(no_gtest "GoogleTest not found: the tests are off. Install it with: apt-get install libgtest-dev")
+  message(STATUS "${no_gtest}")
+  add_test(NAME googletest_missing COMMAND ${CMAKE_COMMAND} -E echo "${no_gtest}")
+  set_tests_properties(googletest_missing PROPERTIES FAIL_REGULAR_EXPRESSION "GoogleTest not found")
+endif()
+if(GTest_FOUND OR NOT CMAKE_CROSSCOMPILING)
   return()
 endif()
 
@@ -46,3 +56,4 @@ if(NOT EXISTS ${gtest_prefix}/lib/cmake/GTest/GTestConfig.cmake)
   endif()
 endif()
 set(GTest_DIR ${gtest_prefix}/lib/cmake/GTest CACHE PATH "GoogleTest built for the target" FORCE)
+find_package(GTest REQUIRED)

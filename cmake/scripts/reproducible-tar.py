@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes a gzipped tarball again so that the same files always give the same bytes.
 
-    reproducible_tar.py TARBALL EPOCH
+    reproducible-tar.py TARBALL EPOCH
 
 Every entry is dated at EPOCH (seconds since 1970), the entries follow in
 the order of their names, they belong to user and group 0 with no names,

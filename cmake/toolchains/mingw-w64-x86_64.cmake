@@ -1,7 +1,7 @@
 # Cross-builds the Windows console program on Linux with MinGW-w64, and runs
 # what it builds (tests, test discovery) under wine.
 #
-#   cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake
+#   cmake -S . -B build-windows --toolchain cmake/toolchains/mingw-w64-x86_64.cmake
 #
 # The "-posix" compilers are the ones whose libstdc++ has std::thread and
 # std::mutex, which GoogleTest needs. Everything is linked statically, so
@@ -26,8 +26,8 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Debian's /usr/bin/wine is a script that, without the 32-bit loader, nags
 # on every run unless WINEDEBUG is set; its 64-bit loader is run directly.
-# cmake/wine-run explains why programs are not handed to wine bare.
+# cmake/scripts/wine-run.sh explains why programs are not handed to wine bare.
 find_program(WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh ${WINE})
 endif()

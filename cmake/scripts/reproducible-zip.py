@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes a zip again so that the same files always give the same bytes.
 
-    reproducible_zip.py ZIP EPOCH
+    reproducible-zip.py ZIP EPOCH
 
 Every entry is dated at EPOCH (seconds since 1970, in UTC; a zip can date
 nothing before 1980), the entries follow in the order of their names, and

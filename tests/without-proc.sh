@@ -1,0 +1,18 @@
+#!/bin/sh
+# without-proc.sh BUILD: with /proc hidden in a mount namespace, the program
+# in the Debian-layout build BUILD can't find itself, and loads the data
+# folder its manual page names, here a tmpfs over that folder's place with
+# sizes of its own. Run by CI on its own, since a mount namespace needs
+# privileges a chroot or a container may not give: without one it says so.
+set -eu
+data=$(sed -n 's|^\.I \(/.*\)/GameData\.txt$|\1|p' "$1/hullstrike.6")
+for unshare in 'unshare -m' 'unshare -rm' ''; do
+    [ -n "$unshare" ] && $unshare true 2>/dev/null && break
+done
+[ -n "$unshare" ] || { echo "no mount namespace can be made here: not checked"; exit 0; }
+over=$data # the deepest folder of its path that exists
+while [ ! -d "$over" ]; do over=$(dirname "$over"); done
+out=$(cd "$1" && $unshare sh -euc 'mount -t tmpfs none "$1" && mkdir -p "$2" && echo 11 12 13 > "$2/GameData.txt" &&
+    mount -t tmpfs none /proc && mkdir "$1/empty" && cd "$1/empty" && printf "h\n\nq\n" | "$3"' sh "$over" "$data" "$PWD/hullstrike")
+echo "$out" | grep -q '^		Easy will be a grid of 11 x 11$' || { echo "$out"; echo "not the sizes of $data"; exit 1; }
+echo "without /proc: the sizes of $data"
