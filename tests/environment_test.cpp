@@ -98,6 +98,14 @@ static const EnvironmentCase kCases[] = {
      "done; env -u TERM script -qec \"GAME < in\" /dev/null < /dev/null | grep -c \"$(printf "
      "'\\033')\"",
      "1\n1\n1\n1\n0\n0\n0\n"},
+    // Played in words, a terminal that can clear gets no escape byte either,
+    // asked for by the flag (with ACCESSIBLE empty) or by ACCESSIBLE=1.
+    {"terminal_in_words",
+     "echo 10 > GameData.txt && printf '1\\nb\\n1\\n1\\n' > in && for way in --accessible 1; do "
+     "export ACCESSIBLE=${way#--accessible}; TERM=xterm script -qec \"GAME ${way%1} < in\" "
+     "/dev/null < /dev/null > out; grep -c \"$(printf '\\033')\" out; "
+     "grep -c -e 'No shots yet' -e 'Shot 1, ' out; done",
+     "0\n2\n0\n2\n"},
 };
 
 // A failing row is named by its name.

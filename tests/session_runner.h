@@ -2,6 +2,7 @@
 // built program from the shell, and a folder of its own for each test.
 #pragma once
 
+#include "console/screen.h"
 #include "play_session.h"
 #include "settings/grid_sizes.h"
 
@@ -51,14 +52,31 @@ inline int runShell(std::string line, const std::string& clock = "") {
     return std::system(line.c_str());
 }
 
+// Sets the ACCESSIBLE environment variable the program started by runShell
+// sees, or unsets it for null. (On Windows an empty value unsets it too.)
+inline void setAccessible(const char* value) {
+#ifdef _WIN32
+    _putenv_s("ACCESSIBLE", value != nullptr ? value : "");
+#else
+    if (value != nullptr) {
+        setenv("ACCESSIBLE", value, 1);
+    } else {
+        unsetenv("ACCESSIBLE");
+    }
+#endif
+}
+
 // Each test runs in an empty folder of its own under the build tree, or
 // under HULLSTRIKE_SCRATCH where a second run beside the first names
 // another, whatever folder the test program was started from: no test
-// writes in the source tree.
+// writes in the source tree. The game is drawn, whatever the environment
+// of the tests asks for, unless a test says otherwise.
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
         gridSizes = {0, 0, 0};
+        accessibleMode = false;
+        setAccessible(nullptr);
         const char* const scratch = std::getenv("HULLSTRIKE_SCRATCH");
         const fs::path dir = fs::path(scratch != nullptr ? scratch : HULLSTRIKE_TEST_SCRATCH) /
                              testing::UnitTest::GetInstance()->current_test_info()->name();

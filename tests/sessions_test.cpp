@@ -2,7 +2,8 @@
 // folder under tests/sessions holding the input typed, the settings file if
 // any, the expected transcript, if its games score shots a "ships" file that
 // says where each game's ship lies, and optionally the transcript on a
-// terminal ("terminal").
+// terminal ("terminal") and an "accessible" file, whose session is played
+// in words.
 #include "hidden_ships.h"
 #include "session_runner.h"
 
@@ -25,6 +26,8 @@ class RecordedSessionTest : public SessionTest, public ::testing::WithParamInter
         }
     }
     std::string seed_; // "" when the session's games score no shot
+    const bool inWords_ = fs::exists(kSessions / GetParam() / "accessible");
+    const std::string game_ = inWords_ ? "GAME --accessible" : "GAME";
     const std::string expected_ = readFile(kSessions / GetParam() / "expected");
 };
 
@@ -33,6 +36,7 @@ TEST_P(RecordedSessionTest, InProcess) {
     if (!seed_.empty()) {
         std::srand(static_cast<unsigned>(std::stoul(seed_)));
     }
+    accessibleMode = inWords_;
     const std::string out = play(readFile("input"));
     if (std::getenv("HULLSTRIKE_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(kSessions / GetParam() / "expected", std::ios::binary) << out;
@@ -43,16 +47,17 @@ TEST_P(RecordedSessionTest, InProcess) {
 // The program seeds from the clock, so a session with ships needs the clock
 // fixed at its seed: that checks the seeding too.
 TEST_P(RecordedSessionTest, Program) {
-    EXPECT_EQ(runShell("GAME < input > out 2> err", seed_), 0);
+    EXPECT_EQ(runShell(game_ + " < input > out 2> err", seed_), 0);
     EXPECT_EQ(readFile("out"), expected_);
     EXPECT_EQ(readFile("err"), "");
 #ifndef _WIN32
     // On a terminal, where lines end in "\r\n", each drawing starts on a
-    // cleared screen. The terminal is named "ansi", a name that sorts
-    // before "dumb", which is not cleared.
+    // cleared screen, and a session in words clears nothing. The terminal
+    // is named "ansi", one that is cleared.
     if (fs::exists(kSessions / GetParam() / "terminal")) {
         EXPECT_EQ(
-            runShell("TERM=ansi script -qec \"GAME < input\" /dev/null < /dev/null > out", seed_),
+            runShell("TERM=ansi script -qec \"" + game_ + " < input\" /dev/null < /dev/null > out",
+                     seed_),
             0);
         EXPECT_EQ(readFile("out"), readFile(kSessions / GetParam() / "terminal"));
     }
@@ -68,14 +73,14 @@ INSTANTIATE_TEST_SUITE_P(Recorded, RecordedSessionTest, ::testing::ValuesIn([] {
                          }()),
                          [](const auto& info) { return info.param; });
 
-// Whatever the settings file holds and whatever is typed, every session
-// ends by itself with the farewell, and no board shows the shot being
-// scored. Under the sanitizers this also looks for any input that reads or
-// writes out of bounds.
+// Whatever the settings file holds and whatever is typed, drawn or (every
+// odd session) in words, every session ends by itself with the farewell,
+// and no board shows the shot being scored. Under the sanitizers this also
+// looks for any input that reads or writes out of bounds.
 TEST_F(SessionTest, RandomSessionsEndWithTheFarewell) {
-    static const char* const kWords[] = {"h",  "Q",  "q",  "x",    "0",           "-1",
-                                         "+3", "35", "36", "-",    "2147483648",  "abc",
-                                         "",   "\t", "\n", "\xFF", "\xEF\xBB\xBF"};
+    static const char* const kWords[] = {
+        "h",          "Q",   "q", "x",  "0",  "-1",   "+3",           "35", "36",  "-",
+        "2147483648", "abc", "",  "\t", "\n", "\xFF", "\xEF\xBB\xBF", "b",  " B x"};
     std::string sweep; // every cell of the ten rows and columns a ship lies in
     for (int cell = 0; cell < 100; ++cell) {
         sweep += std::to_string(cell % 10 + 1) + "\n" + std::to_string(cell / 10 + 1) + "\n";
@@ -96,6 +101,7 @@ TEST_F(SessionTest, RandomSessionsEndWithTheFarewell) {
         input.resize(random() % (input.size() + 1)); // it may end anywhere
         std::ofstream("GameData.txt", std::ios::binary) << settings;
         std::srand(random());
+        accessibleMode = session % 2 == 1;
         const std::string out = play(input);
         ASSERT_TRUE(out.ends_with("\nThank you for playing.\nGoodbye.\n\n") &&
                     out.find('@') == std::string::npos)

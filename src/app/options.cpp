@@ -1,9 +1,13 @@
-// The command line's two options and the answer to anything else.
+// The command line's options, the answer to anything else, and whether the
+// game is asked for in words.
 #include "app/options.h"
 
 #include "console/streams.h"
 
+#include <algorithm>
+#include <cctype>
 #include <iostream>
+#include <string>
 #include <string_view>
 
 // The usage error status, as the GNU tools use it.
@@ -13,10 +17,14 @@ static void showUsage() {
     std::cout << "Usage: hullstrike [OPTION]\n"
                  "Find and sink a ship hidden on a square grid, at the console.\n"
                  "\n"
-                 "  --help     show this help and exit\n"
-                 "  --version  show the version and licence and exit\n"
+                 "  --accessible  play in words, for a screen reader: nothing is drawn,\n"
+                 "                each shot is said in a line, b at Across reads the board\n"
+                 "  --help        show this help and exit\n"
+                 "  --version     show the version and licence and exit\n"
                  "\n"
-                 "With no option the game starts, reading its keys from standard input.\n"
+                 "With no option, or --accessible, the game starts, reading its keys from\n"
+                 "standard input. The environment variable ACCESSIBLE set to anything but\n"
+                 "\"\", \"0\" or \"false\" plays in words too.\n"
                  "The grid sizes come from the GameData.txt installed with the game,\n"
                  "then from GameData.txt in the current folder at every menu key.\n";
 }
@@ -34,6 +42,9 @@ int answerCommandLine(int argc, const char* const argv[]) {
         return kPlayGame;
     }
     const std::string_view argument = argv[1];
+    if (argument == "--accessible") {
+        return kPlayInWords;
+    }
     if (argument == "--help") {
         showUsage();
     } else if (argument == "--version") {
@@ -45,4 +56,19 @@ int answerCommandLine(int argc, const char* const argv[]) {
     }
     checkOutput();
     return 0;
+}
+
+// The flag wins over the variable; a variable set to nothing, or to a word
+// that means off, leaves the game as it is drawn.
+bool playsInWords(int answer, const char* accessible) {
+    if (answer == kPlayInWords) {
+        return true;
+    }
+    if (accessible == nullptr) {
+        return false;
+    }
+    std::string value = accessible;
+    std::transform(value.begin(), value.end(), value.begin(),
+                   [](unsigned char letter) { return static_cast<char>(std::tolower(letter)); });
+    return !value.empty() && value != "0" && value != "false";
 }

@@ -1,4 +1,4 @@
-// The boards, and how the target board is drawn.
+// The boards, and how the target board is drawn or read out.
 #include "game/board.h"
 
 #include "console/screen.h"
@@ -61,5 +61,46 @@ void drawBoard(int size) {
             line += ' ';
         }
         std::cout << line << std::endl;
+    }
+}
+
+/* ---------------------------------------------------------------------- */
+/* Reading out                                                            */
+/* ---------------------------------------------------------------------- */
+
+// The columns of a row whose cells hold the mark, from 1, in increasing
+// order and separated by commas: "3, 4"; "" where none does.
+static std::string columnsMarked(int row, int size, const char* mark) {
+    std::string columns;
+    for (int column = 0; column < size; ++column) {
+        if (targetBoard[row][column] == mark) {
+            columns += (columns.empty() ? "" : ", ") + std::to_string(column + 1);
+        }
+    }
+    return columns;
+}
+
+// A listener hears only the rows that hold something, each in one line,
+// with the words taken from the same marks a drawing shows.
+void readOutBoard(int size) {
+    bool anyShot = false;
+    for (int row = 0; row < size; ++row) {
+        const std::string hits = columnsMarked(row, size, kHitMark);
+        const std::string misses = columnsMarked(row, size, kMissMark);
+        if (hits.empty() && misses.empty()) {
+            continue;
+        }
+        std::string line = "Down " + std::to_string(row + 1) + ": ";
+        if (!hits.empty()) {
+            line += "hit at " + hits + (misses.empty() ? "" : "; ");
+        }
+        if (!misses.empty()) {
+            line += "miss at " + misses;
+        }
+        std::cout << line << '.' << std::endl;
+        anyShot = true;
+    }
+    if (!anyShot) {
+        std::cout << "No shots yet." << std::endl;
     }
 }

@@ -1,5 +1,5 @@
-// The two boards of a game, the marks their cells hold, and drawing the
-// target board on the console.
+// The two boards of a game, the marks their cells hold, and showing the
+// target board on the console: drawn, or read out in words.
 #pragma once
 
 #include <string>
@@ -29,3 +29,7 @@ void clearShipBoard();
 // Clears the console and draws the top-left size by size cells of the
 // target board under a row of column numbers.
 void drawBoard(int size);
+// Reads out the top-left size by size cells of the target board in words:
+// a line for each row that holds a shot, top to bottom, naming the columns
+// of its hits and then of its misses; or a line saying there is none.
+void readOutBoard(int size);

@@ -2,6 +2,7 @@
 #include "game/game_play.h"
 
 #include "console/pause.h"
+#include "console/screen.h"
 #include "console/streams.h"
 #include "game/board.h"
 #include "game/ship_placement.h"
@@ -27,6 +28,29 @@ static void refuseGridSize(int size) {
               << std::endl;
 }
 
+// The fresh board: drawn, or in words its size and how to hear it.
+static void showNewBoard(int size) {
+    if (!accessibleMode) {
+        drawBoard(size);
+        return;
+    }
+    std::cout << "Grid " << size << " by " << size << ". Type b at Across for the board."
+              << std::endl;
+}
+
+// The board after a shot: drawn again, or in words only what changed, the
+// shot's cell read from its mark, then the counts so far.
+static void showShot(int size, int shots, int hits) {
+    if (!accessibleMode) {
+        drawBoard(size);
+        return;
+    }
+    const bool hit = targetBoard[currentShot.down - 1][currentShot.across - 1] == kHitMark;
+    std::cout << "Across " << currentShot.across << ", Down " << currentShot.down << ": "
+              << (hit ? "hit" : "miss") << ". Shot " << shots << ", " << hits
+              << (hits == 1 ? " hit." : " hits.") << std::endl;
+}
+
 // Prepares the boards, hides the ship and takes shots until the fourth hit;
 // every shot counts, repeated ones too.
 bool playGame(int size) {
@@ -38,7 +62,7 @@ bool playGame(int size) {
     resetTargetBoard(size);
     clearShipBoard();
     placeShip();
-    drawBoard(size);
+    showNewBoard(size);
 
     int hits = 0;
     int shots = 0;
@@ -48,7 +72,7 @@ bool playGame(int size) {
             return false;
         }
         hits += scoreShot();
-        drawBoard(size);
+        showShot(size, shots, hits);
     }
 
     std::cout << std::endl
@@ -65,16 +89,32 @@ bool playGame(int size) {
 /* Shots                                                                  */
 /* ---------------------------------------------------------------------- */
 
+// Whether the next answer, past any blanks and line ends, starts with b or
+// B. Only blanks are taken, so a number is then read as it would have been.
+static bool asksForBoard() {
+    std::cin >> std::ws;
+    const auto next = std::cin.peek();
+    return next == 'b' || next == 'B';
+}
+
 // Asks for one coordinate until the player types a number from 1 to size.
 // A number out of range is refused and the rest of its line is kept, so
 // "99 2" answers with 2 next. Anything that can't be read as a number
 // (letters, a number too large for an int) is refused in the same words,
 // and the rest of its line is dropped so the next answer starts afresh.
+// Where the board is told in words, an answer that starts with b or B
+// (after any blanks) at a prompt that offers it reads the board out
+// instead, drops the rest of its line and asks again.
 // Returns false once the input has ended.
-static bool readCoordinate(const char* prompt, int size, int& value) {
+static bool readCoordinate(const char* prompt, int size, int& value, bool offersBoard) {
     for (;;) {
         std::cout << prompt;
         checkOutput();
+        if (offersBoard && asksForBoard()) {
+            readOutBoard(size);
+            std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            continue;
+        }
         if (std::cin >> value) {
             if (value >= 1 && value <= size) {
                 return true;
@@ -92,8 +132,8 @@ static bool readCoordinate(const char* prompt, int size, int& value) {
 
 bool enterShot(int size) {
     std::cout << "Enter coordinates" << std::endl;
-    if (!readCoordinate("Across: ", size, currentShot.across) ||
-        !readCoordinate("Down: ", size, currentShot.down)) {
+    if (!readCoordinate("Across: ", size, currentShot.across, accessibleMode) ||
+        !readCoordinate("Down: ", size, currentShot.down, false)) {
         return false;
     }
     targetBoard[currentShot.down - 1][currentShot.across - 1] = kShipMark;

@@ -16,8 +16,9 @@ extern Shot currentShot;
 bool playGame(int size);
 
 // Asks for Across and Down until each lies from 1 to size, stores them in
-// currentShot and marks the aimed-at target cell. Returns false if the
-// input ended first.
+// currentShot and marks the aimed-at target cell; in accessibleMode, b at
+// Across reads the board out and asks again. Returns false if the input
+// ended first.
 bool enterShot(int size);
 
 // Scores the cell at currentShot: 1 for a hit, 0 for a miss.

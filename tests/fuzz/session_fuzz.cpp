@@ -1,10 +1,12 @@
 // One whole session per input, played in-process as the session tests play
 // it: a seed byte, the settings file up to the first NUL (no NUL, no file),
-// then what is typed. The seed's low seven bits seed the generator; its top
-// bit has the typed input read from a file through a ReadBuffer, as the
-// program reads standard input. Every session must end with the farewell,
-// and no board may show a shot's "@".
+// then what is typed. The seed's low seven bits seed the generator, and the
+// highest of them (64) also has the game told in words; its top bit has the
+// typed input read from a file through a ReadBuffer, as the program reads
+// standard input. Every session must end with the farewell, and no board
+// may show a shot's "@".
 #include "../play_session.h"
+#include "console/screen.h"
 #include "game/board.h"
 #include "game/game_play.h"
 #include "platform/read_buffer.h"
@@ -61,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         std::fill_n(shipBoard[row], kMaxGridSize, "");
     }
     std::srand(seed & 0x7F);
+    accessibleMode = (seed & 0x40) != 0;
     std::istringstream text(typed);
     ReadBuffer file(-1);
     std::streambuf* keys = text.rdbuf();
