@@ -1,9 +1,6 @@
-// The built program in a hostile environment: output that can't be written,
-// input that can't be read or isn't ready, settings files that are no
-// ordinary files, and terminals that can't clear. Each row is a shell line
-// in a folder of its own, GAME standing for the program with its clock
-// fixed where the first game's ship lies along row 1, columns 1 to 4; what
-// the line writes, standard error included, is compared whole.
+// The built program in a hostile environment. Each row is a shell line in a
+// folder of its own, GAME standing for the program with its first ship along
+// row 1, columns 1 to 4; what it writes, standard error too, is compared whole.
 #include "hidden_ships.h"
 #include "session_runner.h"
 
@@ -19,15 +16,12 @@ struct EnvironmentCase {
     const char* written;
 };
 
-// A row that waits for a prompt calls "await PATTERN": it looks at the
-// output file every hundredth of a second until the pattern is there or the
-// game has ended. (How long that takes changes nothing the row writes.)
+// "await PATTERN" waits until the output file shows it or the game has ended.
 static const char* const kAwait =
     "await() { until grep -qsE \"$1\" out || ! kill -0 $!; do sleep 0.01; done; }; ";
 
 static const EnvironmentCase kCases[] = {
-    // Output that can't be written stops the game at once, however much
-    // input is left.
+    // Output that can't be written stops the game at once, whatever input is left.
     {"output_full", "yes 1 2>/dev/null | { GAME > /dev/full; echo \"status $?\"; }",
      "hullstrike: write error: No space left on device\nstatus 1\n"},
     {"output_closed", "yes 1 2>/dev/null | { GAME >&-; echo \"status $?\"; }",
@@ -39,9 +33,8 @@ static const EnvironmentCase kCases[] = {
     {"output_fails_at_the_farewell",
      "trap '' XFSZ; ulimit -f 2; printf 'x\\nx\\nx\\nx\\n' | { GAME > out; echo \"status $?\"; }",
      "hullstrike: write error: File too large\nstatus 1\n"},
-    // Nor does a prompt wait once output has failed: the input stays open,
-    // so a game that read on would hang. The help screen fails before its
-    // pause, a 20 by 20 board before Across, the tenth menu in its prompt.
+    // Nor does a prompt wait then (the input stays open, so reading on would
+    // hang): the help screen before its pause, a board, the tenth menu.
     {"output_fails_before_a_pause_or_a_shot",
      "trap '' XFSZ; ulimit -f 1; echo 20 > GameData.txt && for key in h 1; do rm -f in; mkfifo in; "
      "{ GAME < in > out & exec 3> in; echo $key >&3; wait $!; echo \"status $?\"; exec 3>&-; }; "
@@ -57,46 +50,40 @@ static const EnvironmentCase kCases[] = {
      "hullstrike: read error: Is a directory\nstatus 1\nThank you for playing.\nGoodbye.\n\n"},
     {"input_closed", "GAME <&- > out; echo \"status $?\"; tail -n 3 out",
      "hullstrike: read error: Bad file descriptor\nstatus 1\nThank you for playing.\nGoodbye.\n\n"},
-    // EIO, as from a terminal that has hung up: the shell's own memory,
-    // read from address 0, where nothing is mapped.
+    // EIO, as from a terminal that has hung up: memory at address 0.
     {"input_fails", "exec 3< /proc/self/mem; GAME <&3 > out; echo \"status $?\"",
      "hullstrike: read error: Input/output error\nstatus 1\n"},
-    // Input left non-blocking is waited on; the 10 typed as 1, then 0,
-    // is read whole.
+    // Input left non-blocking is waited on: 1, then 0, is read as 10.
     {"input_non_blocking",
      "echo 10 > GameData.txt; { GAME <&$SLOW_IN > out; echo \"status $?\"; } & "
      "await 'choice: '; printf '1\\n1' >&$SLOW_OUT; await 'Across: |Sorry'; "
      "printf '0\\n3\\n1\\n1\\n2\\n1\\n3\\n1\\n4\\n1\\n\\nq\\n' >&$SLOW_OUT; wait $!; "
      "grep -c 'Value must' out; grep 'It took' out",
      "status 0\n0\nIt took you 5 shots to sink it.\n"},
-    // A settings file that is no regular file (a named pipe, a device) is
-    // passed over at once; one that never ends is read no further than its
-    // first bad byte.
+    // A settings file that is no ordinary file is passed over; an endless one
+    // is read no further than its first bad byte.
     {"settings_no_ordinary_file",
      "mkfifo pipe; for file in pipe /dev/zero /proc/self/pagemap; do ln -sf $file GameData.txt; "
      "printf 'h\\n\\nq\\n' | GAME | grep 'Hard will'; done",
      "\t\tHard will be a grid of 0 x 0\n\t\tHard will be a grid of 0 x 0\n"
      "\t\tHard will be a grid of 0 x 0\n"},
-    // An edit made while the menu waits counts from the next key. A hundred
-    // keys come first, with at most 64 files open: a reload that left its
-    // file open would run out.
+    // An edit counts from the next key; 100 keys first, with at most 64 files
+    // open, so that a reload leaving its file open would run out.
     {"settings_edited_between_keys",
      "ulimit -n 64; echo 10 > GameData.txt && mkfifo in && { GAME < in > out & exec 3> in; "
      "yes x | head -n 100 >&3; printf 'h\\n\\n' >&3; "
      "await Press; echo 11 > GameData.txt; "
      "printf 'h\\n\\nq\\n' >&3; wait $!; }; grep 'Easy will' out",
      "\t\tEasy will be a grid of 10 x 10\n\t\tEasy will be a grid of 11 x 11\n"},
-    // A terminal is cleared before the board is drawn, whatever its name
-    // (names sorting before "dumb" and after it), unless it can't clear:
-    // then it gets no escape byte.
+    // A terminal is cleared before a board whatever its name (before "dumb" or
+    // after it), unless it can't clear: then it gets no escape byte.
     {"terminal_names",
      "echo 10 > GameData.txt && echo 1 > in && for name in ansi alacritty Eterm xterm dumb ''; do "
      "TERM=$name script -qec \"GAME < in\" /dev/null < /dev/null | grep -c \"$(printf '\\033')\"; "
      "done; env -u TERM script -qec \"GAME < in\" /dev/null < /dev/null | grep -c \"$(printf "
      "'\\033')\"",
      "1\n1\n1\n1\n0\n0\n0\n"},
-    // Played in words, a terminal that can clear gets no escape byte either,
-    // asked for by the flag (with ACCESSIBLE empty) or by ACCESSIBLE=1.
+    // In words (by the flag, or ACCESSIBLE=1) a terminal gets no escape byte.
     {"terminal_in_words",
      "echo 10 > GameData.txt && printf '1\\nb\\n1\\n1\\n' > in && for way in --accessible 1; do "
      "export ACCESSIBLE=${way#--accessible}; TERM=xterm script -qec \"GAME ${way%1} < in\" "
@@ -105,7 +92,6 @@ static const EnvironmentCase kCases[] = {
      "0\n2\n0\n2\n"},
 };
 
-// A failing row is named by its name.
 static void PrintTo(const EnvironmentCase& row, std::ostream* out) {
     *out << row.name;
 }
@@ -113,9 +99,8 @@ static void PrintTo(const EnvironmentCase& row, std::ostream* out) {
 class HostileEnvironmentTest : public SessionTest,
                                public ::testing::WithParamInterface<EnvironmentCase> {};
 
-// Runs a row's line, what it writes going to "result". The line finds the
-// two ends of a pipe whose reading end is non-blocking in SLOW_IN and
-// SLOW_OUT.
+// Runs a line into "result", with a pipe's non-blocking reading end in
+// SLOW_IN and its writing end in SLOW_OUT.
 static void runRow(const std::string& line) {
     static const std::string clock = std::to_string(seedHiding("row 1 from column 1"));
     int pipe_ends[2];
@@ -139,11 +124,9 @@ TEST_P(HostileEnvironmentTest, WritesExactly) {
 INSTANTIATE_TEST_SUITE_P(Row, HostileEnvironmentTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// An input left non-blocking with nothing typed yet is slept on: the game
-// waits two seconds at the menu before "q" comes. One that tried the read
-// again and again would spend most of those seconds on the processor; one
-// that waited on no descriptor would never see the "q", and be ended by
-// the timeout. (The game's whole run takes a small fraction of the bound.)
+// Input not typed yet is slept on: a game that read again and again would
+// spend most of two seconds' wait on the processor; one that polled no
+// descriptor would never see the "q", and be ended by the timeout.
 TEST_F(SessionTest, InputNotReadyIsSleptOn) {
     rusage before = {}, after = {};
     getrusage(RUSAGE_CHILDREN, &before);
@@ -158,8 +141,7 @@ TEST_F(SessionTest, InputNotReadyIsSleptOn) {
     EXPECT_LT(seconds(after) - seconds(before), 0.5);
 }
 
-// The path is looked at before anything is opened: a device behind it is
-// never opened at all.
+// A device behind the settings file's name is never opened at all.
 TEST_F(SessionTest, SettingsDeviceIsNeverOpened) {
     SKIP_WITHOUT("strace", "strace");
     if (std::system("strace -o /dev/null true 2>/dev/null") != 0) {

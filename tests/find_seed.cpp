@@ -1,8 +1,6 @@
-// find_seed < ships: prints the seed that hides the ships described on
-// standard input (as a recorded session's "ships" file says them) with
-// this build's C library, for the tests that run the program from outside:
-// the web build's under node and in the browser, and the check that another
-// generator preloaded in place of the C library's is the one in use.
+// find_seed < ships: the seed that hides the ships described (as in a
+// session's "ships" file) with this build's generator, for the tests that
+// run the game from outside: the web build's, and the preloaded generators'.
 #include "hidden_ships.h"
 
 #include <iostream>

@@ -1,6 +1,5 @@
-// Linked into the tests' second build of the program, whose calls of the
-// C library's clock come here: its clock reads HULLSTRIKE_CLOCK, so the
-// ships of a recorded session are known.
+// Linked into the tests' build of the program whose clock reads
+// HULLSTRIKE_CLOCK, so that the ships of a recorded session are known.
 #include <cstdlib>
 #include <ctime>
 

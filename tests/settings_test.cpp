@@ -35,10 +35,9 @@ TEST_F(SessionTest, SettingsLoadWhatCanBeReadAndKeepTheRest) {
 #ifndef _WIN32
 #include "platform/posix.h"
 
-// The shipped sizes are found from the link to the program: beside the
-// program built here (the build tree is laid out as the install is); and
-// where the link can't be read, as without /proc, in the folder the build
-// installs them into, if it has one.
+// The shipped sizes lie where the link to the program says (the build tree
+// is laid out as installed), or, where it can't be read (no /proc), in the
+// folder the build installs them into.
 TEST_F(SessionTest, InstalledSizesAreFoundWithOrWithoutProc) {
     fs::create_symlink(HULLSTRIKE_BUILT_PROGRAM, "program");
     EXPECT_TRUE(fs::is_regular_file(dataFolderFrom("program") + kGridSizesFile));
