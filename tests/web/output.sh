@@ -1,0 +1,19 @@
+#!/bin/sh
+# output.sh TEST NODE GAME: plays the game under node as TEST says; `play` runs
+# it, then writes its status on standard error; `typed BLOCKS TEXT` plays with
+# output limited to BLOCKS of 512 bytes, TEXT typed on an input left open, so
+# that a game that read on would hang. The test matches what is written.
+trap '' PIPE XFSZ
+node=$2 game=$3
+play() { timeout 20 "$node" "$game"; echo "status $?" >&2; }
+typed() { rm -f in; mkfifo in; (ulimit -f $1; play <in >out) & exec 3>in; printf "$2" >&3; wait; }
+case $1 in
+output.full) yes 1 2>/dev/null | play >/dev/full ;;
+output.broken_pipe) yes 1 2>/dev/null | play | head -c 1 >/dev/null ;;
+output.at_the_farewell) printf 'x\nx\nx\nx\n' | (ulimit -f 2; play >out) ;;
+output.before_a_pause) echo 20 >GameData.txt; typed 1 'h\n' ;;
+output.before_a_shot) echo 20 >GameData.txt; typed 1 '1\n' ;;
+output.in_a_prompt) typed 4 'x\nx\nx\nx\nx\nx\nx\nx\nx\n' ;;
+settings_named_pipe) rm -f GameData.txt; mkfifo GameData.txt; printf 'h\n\nq\n' | play ;;
+*) echo "no test $1" >&2; exit 1 ;;
+esac
