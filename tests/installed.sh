@@ -1,7 +1,6 @@
 #!/bin/sh
-# installed.sh CHECK ARGUMENT...: one check of what a player or a packager
-# gets from an install (see each below). A check whose tool is missing
-# exits 77: skipped.
+# installed.sh CHECK ARGUMENT...: one check of what a player or a packager gets
+# from an install (see each below); one whose tool is missing exits 77, skipped.
 check=$1
 shift
 fail() { echo "$*"; exit 1; }
@@ -36,9 +35,7 @@ resources) # PROGRAM ICON DESCRIPTION VERSION: the Windows program's icon has IC
     needs wrestool icoutils
     wrestool -x -t14 "$1" > icon.ico && icotool -l icon.ico > sizes && icotool -l "$2" | diff - sizes || exit 1
     info=$(wrestool -x --raw -t16 "$1" | strings -el | tr '\n' ' ') && echo "$info"
-    case $info in
-    *"FileDescription Hullstrike, a $3 FileVersion $4 "*"LegalCopyright Copyright "*[0-9]*" ProductName Hullstrike ProductVersion $4 "*) ;;
-    *) fail "no description, version or copyright" ;;
-    esac
+    case $info in *"FileDescription Hullstrike, a $3 FileVersion $4 "*"LegalCopyright Copyright "*[0-9]*" ProductName Hullstrike ProductVersion $4 "*) ;;
+    *) fail "no description, version or copyright" ;; esac
     wrestool -x --raw -t24 "$1" | grep '<longPathAware .*>true</longPathAware>' ;;
 esac

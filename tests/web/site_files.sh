@@ -1,11 +1,9 @@
 #!/bin/sh
-# A file left by hand in the web build's site folder goes neither into the
-# service worker's list nor into the install, which is what the zip holds.
-# The site folder is copied, with such a file, into the test's own folder;
-# the worker written there from the copy is the build's own, byte for byte,
-# and the build's install rules, pointed at the copy, install the files the
-# worker names and the worker itself.
-#   site_files.sh CMAKE BUILD WORK FILES    (FILES comma-separated)
+# site_files.sh CMAKE BUILD WORK FILES (comma-separated): a file left by hand in
+# the site folder, copied into WORK, goes neither into the service worker's list
+# nor into the install (what the zip holds): the worker written from the copy is
+# the build's, byte for byte, and the install rules pointed at the copy install
+# just the files the worker names and the worker.
 cmake=$1 build=$2 work=$3 sources=$(dirname "$0")/../..
 rm -rf "$work" && mkdir -p "$work" && cp -R "$build/site" "$work/site" || exit 1
 echo "not of the site" >"$work/site/left-by-hand.txt"
