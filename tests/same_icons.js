@@ -1,13 +1,11 @@
-// Draws the icons with TREE/tools/draw-icons.js into the folder "drawn"
-// here and compares them with TREE's: node tests/same_icons.js TREE. A PNG
-// is compared by its chunks with the picture inflated, since every build of
-// zlib may compress the same pixels to other bytes; an .ico by its entries,
-// the sizes and places of its images aside, and its images so.
+// node tests/same_icons.js TREE: the icons TREE/tools/draw-icons.js draws into
+// "drawn" here are TREE's. A PNG is compared by its chunks with the picture
+// inflated, as each zlib may compress the same pixels to other bytes; an .ico
+// by its entries, the sizes and places of its images aside, and its images so.
 "use strict";
 const fs = require("fs"), path = require("path"), zlib = require("zlib"), { execFileSync } = require("child_process");
 const signature = "\x89PNG\r\n\x1a\n";
 
-// What a PNG shows: each chunk's type and data, the picture inflated.
 function picture(png) {
     const parts = [];
     for (let at = 8; at < png.length;) {
@@ -19,8 +17,7 @@ function picture(png) {
     return Buffer.concat(parts);
 }
 
-// What a file shows, as bytes to compare: a PNG, in an .ico too, by its
-// picture; an .ico by its entries.
+// What a file shows, as bytes to compare (see above).
 function shown(bytes) {
     if (bytes.toString("latin1", 0, 8) === signature) {
         return picture(bytes);
@@ -40,7 +37,5 @@ const drawnFiles = fs.readdirSync(drawn, { recursive: true }).filter((name) => f
 const differ = drawnFiles.filter((name) =>
     !shown(fs.readFileSync(path.join(drawn, name))).equals(shown(fs.readFileSync(path.join(tree, name)))));
 differ.forEach((name) => console.log(`${name} differs from what tools/draw-icons.js draws`));
-if (drawnFiles.length === 0) {
-    console.log("no icon was drawn: nothing compared");
-}
+if (drawnFiles.length === 0) console.log("no icon was drawn: nothing compared");
 process.exit(differ.length || drawnFiles.length === 0 ? 1 : 0);
