@@ -1,7 +1,6 @@
 #!/bin/sh
-# arguments.sh EXPECTED ARGUMENTS COMMAND...: compares what COMMAND, run with the
-# words of ARGUMENTS and a line piped in, writes (to a full disk where EXPECTED
-# ends in _full), its status, its standard error and the input it left unread.
+# arguments.sh EXPECTED ARGUMENTS COMMAND...: output (to a full disk for *_full),
+# status, standard error and the input left unread, compared with EXPECTED.
 expected=$1 arguments=$2 out=/dev/stdout
 shift 2
 case $expected in *_full) out=/dev/full ;; esac

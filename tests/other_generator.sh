@@ -1,7 +1,6 @@
 #!/bin/sh
-# other_generator.sh LIBRARY FIND_SEED TESTS: the test program with LIBRARY's
-# generator preloaded, which must give another seed for a ship along row 1
-# than the C library's own, or the preload did not take.
+# other_generator.sh LIBRARY FIND_SEED TESTS: TESTS with LIBRARY preloaded, once
+# FIND_SEED shows the preload took (another seed than the C library's).
 set -eu
 own=$(echo 'row 1 from column 1' | "$2")
 other=$(echo 'row 1 from column 1' | LD_PRELOAD="$1" "$2")

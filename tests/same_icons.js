@@ -1,11 +1,9 @@
 // node tests/same_icons.js TREE: the icons TREE/tools/draw-icons.js draws into
-// "drawn" here are TREE's. A PNG is compared by its chunks with the picture
-// inflated, as each zlib may compress the same pixels to other bytes; an .ico
-// by its entries, the sizes and places of its images aside, and its images so.
+// "drawn" here show what TREE's show.
 "use strict";
 const fs = require("fs"), path = require("path"), zlib = require("zlib"), { execFileSync } = require("child_process");
-const signature = "\x89PNG\r\n\x1a\n";
 
+// A PNG's chunks with the picture inflated, as each zlib may deflate it to other bytes.
 function picture(png) {
     const parts = [];
     for (let at = 8; at < png.length;) {
@@ -17,11 +15,9 @@ function picture(png) {
     return Buffer.concat(parts);
 }
 
-// What a file shows, as bytes to compare (see above).
+// What a file shows: a PNG its picture; an .ico its entries, their sizes and places aside, and their images so.
 function shown(bytes) {
-    if (bytes.toString("latin1", 0, 8) === signature) {
-        return picture(bytes);
-    }
+    if (bytes.toString("latin1", 0, 8) === "\x89PNG\r\n\x1a\n") return picture(bytes);
     const entries = [], icon = bytes.readUInt32BE(0) === 0x100;
     for (let i = 0; icon && i < bytes.readUInt16LE(4); i++) {
         const entry = 6 + 16 * i, size = bytes.readUInt32LE(entry + 8), offset = bytes.readUInt32LE(entry + 12);

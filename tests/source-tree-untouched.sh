@@ -1,7 +1,6 @@
 #!/bin/sh
-# source-tree-untouched.sh SOURCE BUILD COMMAND...: COMMAND, run from the source
-# tree SOURCE, adds, removes and changes no file there but in .git, node_modules
-# and the build folders, BUILD (a path from SOURCE) among them.
+# source-tree-untouched.sh SOURCE BUILD COMMAND...: COMMAND run from SOURCE changes
+# no file there but in .git, node_modules and build folders (BUILD, from SOURCE).
 source=$1 build=./$2
 shift 2
 list() {

@@ -1,8 +1,7 @@
 #!/bin/sh
-# without-proc.sh BUILD: with /proc hidden in a mount namespace, the program of
-# the Debian-layout build BUILD can't find itself and loads the data folder its
-# manual page names, here a tmpfs with sizes of its own. Run by CI on its own: a
-# chroot or a container may not allow a mount namespace, and it then says so.
+# without-proc.sh BUILD: with /proc hidden, the program of the Debian-layout BUILD
+# loads the data folder its manual page names (a tmpfs here). Run by CI alone,
+# as a chroot or container may allow no mount namespace: it then says so.
 set -eu
 data=$(sed -n 's|^\.I \(/.*\)/GameData\.txt$|\1|p' "$1/hullstrike.6")
 for unshare in 'unshare -m' 'unshare -rm' ''; do

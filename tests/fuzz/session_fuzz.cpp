@@ -1,9 +1,8 @@
-// One whole session per input, played in-process as the session tests play it:
-// a seed byte, the settings file up to the first NUL (no NUL, no file), then
-// what is typed. The seed's low seven bits seed the generator, and 64 among
-// them has the game told in words; its top bit has the typed input read from a
-// file through a ReadBuffer, as the program reads standard input. Every
-// session must end with the farewell, and no board may show a shot's "@".
+// One whole session per input, played in-process: a seed byte, the settings
+// file up to the first NUL (no NUL, no file), then what is typed. The seed's low
+// seven bits seed the generator, 64 among them has the game in words, and 128
+// has the keys read from a file through a ReadBuffer, as standard input is.
+// Every session must end with the farewell, and no board show a shot's "@".
 #include "../play_session.h"
 #include "console/screen.h"
 #include "game/board.h"
@@ -25,9 +24,8 @@
 static std::string home;    // where the fuzzer started, and writes what it finds
 static std::string scratch; // where the sessions run, beside their files
 
-// Each session runs in a new folder, in memory where the system has it, to
-// overwrite no GameData.txt where the fuzzer started; what the fuzzer writes
-// (crash-..., timeout-...) still goes there, by an -artifact_prefix.
+// Sessions run in a new folder (in memory where there is one) to overwrite no
+// GameData.txt; what the fuzzer finds goes where it started, by -artifact_prefix.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     home = std::filesystem::current_path().string();
     const bool memory = std::filesystem::is_directory("/dev/shm");

@@ -1,8 +1,8 @@
 #!/bin/sh
-# output.sh TEST NODE GAME: the game under node as TEST plays it. `play` runs it
-# and writes its status on standard error; `typed BLOCKS TEXT` plays with output
-# limited to BLOCKS of 512 bytes, TEXT typed on an input left open (a game that
-# read on would hang).
+# output.sh TEST NODE GAME: `play` adds the status on standard error; `typed BLOCKS
+# TEXT` limits output to BLOCKS of 512 bytes, on an input left open (a game that
+# read on would hang). The size limits hit the farewell, the help's pause, a
+# board's first drawing and the tenth menu.
 trap '' PIPE XFSZ
 node=$2 game=$3
 play() { timeout 20 "$node" "$game"; echo "status $?" >&2; }

@@ -1,9 +1,7 @@
 #!/bin/sh
-# site_files.sh CMAKE BUILD WORK FILES (comma-separated): a file left by hand in
-# the site folder, copied into WORK, goes neither into the service worker's list
-# nor into the install (what the zip holds): the worker written from the copy is
-# the build's, byte for byte, and the install rules pointed at the copy install
-# just the files the worker names and the worker.
+# site_files.sh CMAKE BUILD WORK FILES: in a copy of the site with a file left
+# by hand, the worker written is the build's, and the install (the zip) holds
+# only it and the files it names.
 cmake=$1 build=$2 work=$3 sources=$(dirname "$0")/../..
 rm -rf "$work" && mkdir -p "$work" && cp -R "$build/site" "$work/site" || exit 1
 echo "not of the site" >"$work/site/left-by-hand.txt"
