@@ -1,6 +1,5 @@
 #!/bin/sh
-# deb-depends.sh PACKAGE.deb...: each package's Depends gives every library
-# a version, and holds on each system by the library it was released with.
+# deb-depends.sh PACKAGE.deb...: each Depends versions every library, and holds on each system.
 systems='Debian-12:2.36-9:12.2.0-14 Debian-13:2.41-12:14.2.0-19 Ubuntu-22.04:2.35-0ubuntu3:12-20220319-1ubuntu1
 Ubuntu-24.04:2.39-0ubuntu8:14-20240412-0ubuntu1' # each with its libc6, and its libgcc-s1 and libstdc++6
 status=0

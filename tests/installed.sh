@@ -1,7 +1,5 @@
 #!/bin/sh
-# installed.sh CHECK ARGUMENT...: one check of what a player or a packager
-# gets from an install (see each below). A check whose tool is missing
-# exits 77: skipped.
+# installed.sh CHECK ARGUMENT...: one check of an install (see each below).
 check=$1
 shift
 fail() { echo "$*"; exit 1; }
@@ -17,8 +15,7 @@ manual) # PAGE, gzipped or not: renders with no warning
     needs groff groff-base
     test -s "$1" || fail "no manual page $1"
     out=$(gzip -dcf "$1" | groff -man -ww -z 2>&1) && test -z "$out" || fail "$out" ;;
-desktop) # SHARE: its desktop entry validates; its icon is found by name at the
-    # theme's one size every desktop looks in, and drawn for any other
+desktop) # SHARE: the entry validates; its icon is at the size every desktop looks in, and scalable
     needs desktop-file-validate desktop-file-utils
     out=$(desktop-file-validate "$1/applications/hullstrike.desktop" 2>&1) && test -z "$out" || fail "$out"
     icon=$(sed -n 's/^Icon=//p' "$1/applications/hullstrike.desktop")
@@ -31,14 +28,11 @@ documents) # FOLDER: every relative link of its Markdown files is there, and one
 texts) # FOLDER LICENSE: the Windows texts end their lines in CR LF; the licence is LICENSE
     test -s "$1/README.txt" && ! grep -qv "$(printf '\r')\$" "$1/README.txt" || fail "README.txt: none, or a line without CR"
     sed "s/\$/$(printf '\r')/" "$2" | cmp - "$1/LICENSE.txt" ;;
-resources) # PROGRAM ICON DESCRIPTION VERSION: the Windows program's icon has ICON's sizes, its
-    # version information the rest, its manifest lets it open paths of any length
+resources) # PROGRAM ICON DESCRIPTION VERSION: icon, version information, paths of any length
     needs wrestool icoutils
     wrestool -x -t14 "$1" > icon.ico && icotool -l icon.ico > sizes && icotool -l "$2" | diff - sizes || exit 1
     info=$(wrestool -x --raw -t16 "$1" | strings -el | tr '\n' ' ') && echo "$info"
-    case $info in
-    *"FileDescription Hullstrike, a $3 FileVersion $4 "*"LegalCopyright Copyright "*[0-9]*" ProductName Hullstrike ProductVersion $4 "*) ;;
-    *) fail "no description, version or copyright" ;;
-    esac
+    case $info in *"FileDescription Hullstrike, a $3 FileVersion $4 "*"LegalCopyright Copyright "*[0-9]*" ProductName Hullstrike ProductVersion $4 "*) ;;
+    *) fail "no description, version or copyright" ;; esac
     wrestool -x --raw -t24 "$1" | grep '<longPathAware .*>true</longPathAware>' ;;
 esac

@@ -1,13 +1,9 @@
-// Draws the icons with TREE/tools/draw-icons.js into the folder "drawn"
-// here and compares them with TREE's: node tests/same_icons.js TREE. A PNG
-// is compared by its chunks with the picture inflated, since every build of
-// zlib may compress the same pixels to other bytes; an .ico by its entries,
-// the sizes and places of its images aside, and its images so.
+// node tests/same_icons.js TREE: the icons TREE/tools/draw-icons.js draws into
+// "drawn" here show what TREE's show.
 "use strict";
 const fs = require("fs"), path = require("path"), zlib = require("zlib"), { execFileSync } = require("child_process");
-const signature = "\x89PNG\r\n\x1a\n";
 
-// What a PNG shows: each chunk's type and data, the picture inflated.
+// A PNG's chunks with the picture inflated, as each zlib may deflate it to other bytes.
 function picture(png) {
     const parts = [];
     for (let at = 8; at < png.length;) {
@@ -19,12 +15,9 @@ function picture(png) {
     return Buffer.concat(parts);
 }
 
-// What a file shows, as bytes to compare: a PNG, in an .ico too, by its
-// picture; an .ico by its entries.
+// What a file shows: a PNG its picture; an .ico its entries, their sizes and places aside, and their images so.
 function shown(bytes) {
-    if (bytes.toString("latin1", 0, 8) === signature) {
-        return picture(bytes);
-    }
+    if (bytes.toString("latin1", 0, 8) === "\x89PNG\r\n\x1a\n") return picture(bytes);
     const entries = [], icon = bytes.readUInt32BE(0) === 0x100;
     for (let i = 0; icon && i < bytes.readUInt16LE(4); i++) {
         const entry = 6 + 16 * i, size = bytes.readUInt32LE(entry + 8), offset = bytes.readUInt32LE(entry + 12);
@@ -40,7 +33,5 @@ const drawnFiles = fs.readdirSync(drawn, { recursive: true }).filter((name) => f
 const differ = drawnFiles.filter((name) =>
     !shown(fs.readFileSync(path.join(drawn, name))).equals(shown(fs.readFileSync(path.join(tree, name)))));
 differ.forEach((name) => console.log(`${name} differs from what tools/draw-icons.js draws`));
-if (drawnFiles.length === 0) {
-    console.log("no icon was drawn: nothing compared");
-}
+if (drawnFiles.length === 0) console.log("no icon was drawn: nothing compared");
 process.exit(differ.length || drawnFiles.length === 0 ? 1 : 0);

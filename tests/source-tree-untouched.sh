@@ -1,8 +1,6 @@
 #!/bin/sh
-# source-tree-untouched.sh SOURCE BUILD COMMAND...: runs COMMAND from the
-# source tree's root SOURCE and checks that it leaves the tree as it was:
-# no file there added, removed or changed. Left out: .git, node_modules and
-# the build folders, BUILD (a path from SOURCE) among them.
+# source-tree-untouched.sh SOURCE BUILD COMMAND...: COMMAND run from SOURCE changes
+# no file there but in .git, node_modules and build folders (BUILD, from SOURCE).
 source=$1 build=./$2
 shift 2
 list() {

@@ -1,9 +1,7 @@
 #!/bin/sh
-# without-proc.sh BUILD: with /proc hidden in a mount namespace, the program
-# in the Debian-layout build BUILD can't find itself, and loads the data
-# folder its manual page names, here a tmpfs over that folder's place with
-# sizes of its own. Run by CI on its own, since a mount namespace needs
-# privileges a chroot or a container may not give: without one it says so.
+# without-proc.sh BUILD: with /proc hidden, the program of the Debian-layout BUILD
+# loads the data folder its manual page names (a tmpfs here). Run by CI alone,
+# as a chroot or container may allow no mount namespace: it then says so.
 set -eu
 data=$(sed -n 's|^\.I \(/.*\)/GameData\.txt$|\1|p' "$1/hullstrike.6")
 for unshare in 'unshare -m' 'unshare -rm' ''; do

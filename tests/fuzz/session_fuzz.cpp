@@ -1,10 +1,8 @@
-// One whole session per input, played in-process as the session tests play
-// it: a seed byte, the settings file up to the first NUL (no NUL, no file),
-// then what is typed. The seed's low seven bits seed the generator, and the
-// highest of them (64) also has the game told in words; its top bit has the
-// typed input read from a file through a ReadBuffer, as the program reads
-// standard input. Every session must end with the farewell, and no board
-// may show a shot's "@".
+// One whole session per input, played in-process: a seed byte, the settings
+// file up to the first NUL (no NUL, no file), then what is typed. The seed's low
+// seven bits seed the generator, 64 among them has the game in words, and 128
+// has the keys read from a file through a ReadBuffer, as standard input is.
+// Every session must end with the farewell, and no board show a shot's "@".
 #include "../play_session.h"
 #include "console/screen.h"
 #include "game/board.h"
@@ -26,15 +24,13 @@
 static std::string home;    // where the fuzzer started, and writes what it finds
 static std::string scratch; // where the sessions run, beside their files
 
-// Each session runs in a new folder, in memory where the system has it, so
-// as to overwrite no GameData.txt where the fuzzer started. What the
-// fuzzer writes (crash-..., timeout-...) still goes there: an
-// -artifact_prefix is put before the arguments.
+// Sessions run in a new folder (in memory where there is one) to overwrite no
+// GameData.txt; what the fuzzer finds goes where it started, by -artifact_prefix.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     home = std::filesystem::current_path().string();
-    const std::string name = "hullstrike_fuzz." + std::to_string(getpid());
     const bool memory = std::filesystem::is_directory("/dev/shm");
-    scratch = ((memory ? "/dev/shm" : std::filesystem::temp_directory_path()) / name).string();
+    scratch = (memory ? "/dev/shm" : std::filesystem::temp_directory_path()).string() +
+              "/hullstrike_fuzz." + std::to_string(getpid());
     static std::string prefix = "-artifact_prefix=" + home + "/";
     static std::vector<char*> arguments(*argv, *argv + *argc + 1); // with the closing null
     arguments.insert(arguments.begin() + 1, prefix.data());
@@ -54,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         std::ofstream("GameData.txt", std::ios::binary) << typed.substr(0, end);
         typed.erase(0, end + 1);
     }
-    // Whatever a session changes starts as it does in the program, so that
-    // an input plays the same alone as after any other.
+    // What a session changes starts as in the program: an input plays alike alone or after others.
     gridSizes = {0, 0, 0};
     currentShot = {0, 0};
     for (int row = 0; row < kMaxGridSize; ++row) {

@@ -1,11 +1,7 @@
 #!/bin/sh
-# A file left by hand in the web build's site folder goes neither into the
-# service worker's list nor into the install, which is what the zip holds.
-# The site folder is copied, with such a file, into the test's own folder;
-# the worker written there from the copy is the build's own, byte for byte,
-# and the build's install rules, pointed at the copy, install the files the
-# worker names and the worker itself.
-#   site_files.sh CMAKE BUILD WORK FILES    (FILES comma-separated)
+# site_files.sh CMAKE BUILD WORK FILES: in a copy of the site with a file left
+# by hand, the worker written is the build's, and the install (the zip) holds
+# only it and the files it names.
 cmake=$1 build=$2 work=$3 sources=$(dirname "$0")/../..
 rm -rf "$work" && mkdir -p "$work" && cp -R "$build/site" "$work/site" || exit 1
 echo "not of the site" >"$work/site/left-by-hand.txt"
