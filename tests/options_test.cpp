@@ -1,8 +1,6 @@
 // The switch to the game in words: --accessible as the first argument, or
 // ACCESSIBLE set to anything but "", "0" or "false" in any case. Each row
-// is asked in-process, then of the built program, which starts a game and
-// types b at Across.
-#include "app/options.h"
+// is asked of the built program, which starts a game and types b at Across.
 #include "session_runner.h"
 
 #include <vector>
@@ -32,14 +30,6 @@ static void PrintTo(const SwitchCase& row, std::ostream* out) {
 }
 
 class SwitchTest : public SessionTest, public ::testing::WithParamInterface<SwitchCase> {};
-
-TEST_P(SwitchTest, InProcess) {
-    const auto& argv = GetParam().argv;
-    const int argc = static_cast<int>(argv.size());
-    const int answer = answerCommandLine(argc, argv.data());
-    EXPECT_EQ(answer, argc > 1 ? kPlayInWords : kPlayGame); // each row's argument is --accessible
-    EXPECT_EQ(playsInWords(answer, GetParam().accessible), GetParam().inWords);
-}
 
 TEST_P(SwitchTest, Program) {
     std::ofstream("GameData.txt") << "10\n";
