@@ -53,13 +53,13 @@ add_custom_target(site ALL DEPENDS ${page_files})
 
 # The service worker, written last since it names every other file of the
 # site with its hash.
-set(worker_sources ${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake)
+set(worker_sources ${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in ${PROJECT_SOURCE_DIR}/cmake/scripts/service-worker.cmake)
 # The list goes to the tests as the target's property.
 string(JOIN "," site_list ${site_names})
 set_target_properties(site PROPERTIES HULLSTRIKE_FILES ${site_list})
 add_custom_command(OUTPUT ${site}/sw.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DFILES=${site_list} -DTEMPLATE=${PROJECT_SOURCE_DIR}/src/web/service-worker.js.in
-          -DOUTPUT=${site}/sw.js -P ${PROJECT_SOURCE_DIR}/cmake/service-worker.cmake
+          -DOUTPUT=${site}/sw.js -P ${PROJECT_SOURCE_DIR}/cmake/scripts/service-worker.cmake
   DEPENDS ${page_files} hullstrike_web ${worker_sources}
   VERBATIM)
 # After the site's other files, which the worker's rule lists too: never

@@ -13,7 +13,7 @@ fs.cpSync(site, next, { recursive: true });
 fs.writeFileSync(path.join(next, "index.html"), fs.readFileSync(path.join(site, "index.html"), "utf8")
     .replace("<head>", '<head>\n<meta name="release" content="next">'));
 execFileSync(cmake, [`-DSITE=${next}`, `-DFILES=${files}`, `-DTEMPLATE=${sources}/src/web/service-worker.js.in`, `-DOUTPUT=${next}/sw.js`,
-    "-P", `${sources}/cmake/service-worker.cmake`]);
+    "-P", `${sources}/cmake/scripts/service-worker.cmake`]);
 fs.cpSync(next, halfway, { recursive: true });
 fs.copyFileSync(path.join(site, "index.html"), path.join(halfway, "index.html"));
 let served = site, offline = false, wasmFetches = 0, workersChanged;

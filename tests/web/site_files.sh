@@ -8,7 +8,7 @@ echo "not of the site" >"$work/site/left-by-hand.txt"
 sed "s|$build/site/|$work/site/|g" "$build/cmake_install.cmake" >"$work/install.cmake"
 "$cmake" -DCMAKE_INSTALL_PREFIX="$work/installed" -P "$work/install.cmake" >/dev/null &&
   "$cmake" -DSITE="$work/site" -DFILES="$4" -DTEMPLATE="$sources/src/web/service-worker.js.in" \
-    -DOUTPUT="$work/sw.js" -P "$sources/cmake/service-worker.cmake" &&
+    -DOUTPUT="$work/sw.js" -P "$sources/cmake/scripts/service-worker.cmake" &&
   cmp "$work/sw.js" "$build/site/sw.js" || exit 1
 named=$( (sed -n 's/^    "\(.*\)": "[0-9a-f]*",$/\1/p' "$work/sw.js"; echo sw.js) | sort)
 installed=$(cd "$work/installed" && find . -type f | sed 's|^\./||' | sort)

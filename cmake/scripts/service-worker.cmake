@@ -5,7 +5,7 @@
 # follow from those files and nothing else, so a build of the same sources
 # writes the same sw.js.
 #   cmake -DSITE=folder -DFILES=index.html,page.js,... -DTEMPLATE=src/web/service-worker.js.in
-#         -DOUTPUT=folder/sw.js -P cmake/service-worker.cmake
+#         -DOUTPUT=folder/sw.js -P cmake/scripts/service-worker.cmake
 string(REPLACE "," ";" names "${FILES}")
 if(NOT names)
   message(FATAL_ERROR "no files named for the site in ${SITE}")
