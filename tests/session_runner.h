@@ -32,22 +32,28 @@ inline std::string play(const std::string& input) {
     return playSession(in.rdbuf());
 }
 
-// Runs a shell line with GAME standing for the built program, run by the
-// emulator in a cross build; with a clock, the program's build whose clock
-// reads that time. Returns the status, 0 when the line exited 0.
+// Runs a shell line with GAME, wherever it stands, meaning the built program,
+// run by the emulator in a cross build; with a clock, the program's build
+// whose clock reads that time. Returns the status, 0 when the line exited 0.
 inline int runShell(std::string line, const std::string& clock = "") {
-    const std::string game =
+    const std::string path =
         fs::absolute(clock.empty() ? HULLSTRIKE_PROGRAM : HULLSTRIKE_FIXED_CLOCK)
             .make_preferred()
             .string();
 #ifdef _WIN32
     _putenv_s("HULLSTRIKE_CLOCK", clock.c_str());
-    line = "\"" + line.replace(line.find("GAME"), 4, "\"" + game + "\"") + "\""; // for cmd /c
+    const std::string game = "\"" + path + "\"";
 #else
     // The environment may name valgrind to run the program.
-    line.replace(line.find("GAME"), 4,
-                 "timeout 60 env HULLSTRIKE_CLOCK='" + clock +
-                     "' $HULLSTRIKE_RUN " HULLSTRIKE_EMULATOR " '" + game + "'");
+    const std::string game = "timeout 60 env HULLSTRIKE_CLOCK='" + clock +
+                             "' $HULLSTRIKE_RUN " HULLSTRIKE_EMULATOR " '" + path + "'";
+#endif
+    for (auto at = line.find("GAME"); at != std::string::npos;
+         at = line.find("GAME", at + game.size())) {
+        line.replace(at, 4, game);
+    }
+#ifdef _WIN32
+    line = "\"" + line + "\""; // for cmd /c
 #endif
     return std::system(line.c_str());
 }
