@@ -1,0 +1,70 @@
+#!/bin/sh
+# environment.sh ROW COMMAND...: the game (COMMAND) in a hostile environment, as
+# ROW sets it up, in this folder, where ./game runs it. What the row writes,
+# standard error too, is compared whole with tests/environment/ROW; a row
+# whose tool is missing exits 77 (Skipped).
+row=$1
+shift
+printf '#!/bin/sh\nexec timeout 60 %s"$@"\n' "$(printf "'%s' " "$@")" > game && chmod +x game
+rm -f GameData.txt in out pipe trace
+# "await PATTERN" waits until out shows it or the game started last has ended.
+await() { until grep -qsE "$1" out || ! kill -0 $!; do sleep 0.01; done; }
+# "typed BLOCKS KEYS": output limited to BLOCKS of 512 bytes and KEYS typed,
+# the input left open, so that a game that read on would hang.
+typed() { mkfifo in; (ulimit -f "$1"; ./game < in > out; echo "status $?") & exec 3> in; printf "$2" >&3; wait $!; }
+needs() { sh "$(dirname "$0")/needs.sh" "$1" "$2" true || exit 77; }
+(
+trap '' PIPE XFSZ
+case $row in
+# Output that can't be written stops the game at once, whatever input is left;
+# nor does a prompt wait then: the help screen before its pause, a board, the
+# tenth menu. Four invalid keys write 1,001 bytes, the farewell 36 more.
+output_full) yes 1 2>/dev/null | { ./game > /dev/full; echo "status $?"; } ;;
+output_closed) yes 1 2>/dev/null | { ./game >&-; echo "status $?"; } ;;
+output_reader_gone) yes 1 2>/dev/null | { ./game; echo "status $?" >&2; } | head -c 1 > /dev/null ;;
+output_fails_at_the_farewell) printf 'x\nx\nx\nx\n' | { ulimit -f 2; ./game > out; echo "status $?"; } ;;
+output_fails_before_a_pause) echo 20 > GameData.txt; typed 1 'h\n' ;;
+output_fails_before_a_shot) echo 20 > GameData.txt; typed 1 '1\n' ;;
+output_fails_in_a_prompt) typed 4 'x\nx\nx\nx\nx\nx\nx\nx\nx\n' ;;
+# Input that fails ends the game as its end does, then says why; EIO comes as
+# from a terminal that has hung up: memory at address 0.
+input_a_directory) ./game < / > out; echo "status $?"; tail -n 3 out ;;
+input_closed) ./game <&- > out; echo "status $?"; tail -n 3 out ;;
+input_fails) exec 3< /proc/self/mem; ./game <&3 > out; echo "status $?" ;;
+# A settings file that is no ordinary file is passed over, and a device never
+# opened at all; an endless one is read no further than its first bad byte.
+settings_no_ordinary_file)
+    mkfifo pipe
+    for file in pipe /dev/zero /proc/self/pagemap; do
+        ln -sf $file GameData.txt && printf 'h\n\nq\n' | ./game | grep 'Hard will'
+    done ;;
+settings_device_never_opened)
+    needs strace strace
+    strace -o /dev/null true 2> /dev/null || { echo "strace can't trace here: skipped"; exit 77; }
+    ln -s /dev/null GameData.txt && printf 'h\n\nq\n' | strace -f -qq -o trace -e trace=open,openat ./game > /dev/null
+    grep -q 'openat(' trace || echo "nothing traced"
+    grep GameData trace ;;
+# An edit counts from the next key; 100 keys first, with at most 64 files open,
+# so that a reload leaving its file open would run out.
+settings_edited_between_keys)
+    ulimit -n 64
+    echo 10 > GameData.txt && mkfifo in
+    ./game < in > out & exec 3> in
+    yes x 2> /dev/null | head -n 100 >&3
+    printf 'h\n\n' >&3 && await Press && echo 11 > GameData.txt && printf 'h\n\nq\n' >&3
+    wait $!
+    grep 'Easy will' out ;;
+# A terminal is cleared before a board whatever its name (before "dumb" or
+# after it), unless it can't clear (dumb, none): then it gets no escape byte.
+terminal_names)
+    needs script bsdutils
+    echo 10 > GameData.txt && echo 1 > in
+    for name in ansi alacritty Eterm xterm dumb '' unset; do
+        [ "$name" = unset ] && unset TERM || export TERM="$name"
+        script -qec "./game < in" /dev/null < /dev/null | grep -c "$(printf '\033')"
+    done ;;
+esac
+) > result 2>&1
+status=$?
+[ $status = 77 ] && { cat result; exit 77; }
+diff "$(dirname "$0")/environment/$row" result
