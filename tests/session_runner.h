@@ -58,11 +58,6 @@ inline int runShell(std::string line, const std::string& clock = "") {
     return std::system(line.c_str());
 }
 
-// Skips the test, saying what to install, where the shell finds no tool.
-#define SKIP_WITHOUT(tool, package)                                                                \
-    if (std::system("command -v " tool " > /dev/null") != 0)                                       \
-    GTEST_SKIP() << tool " not found: skipped (Debian: apt-get install " package ")"
-
 // Sets the ACCESSIBLE environment variable the program started by runShell
 // sees, or unsets it for null. (On Windows an empty value unsets it too.)
 inline void setAccessible(const char* value) {
