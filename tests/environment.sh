@@ -42,9 +42,7 @@ input_non_blocking)
     echo 10 > GameData.txt && mkfifo in
     { perl -MFcntl -e 'fcntl(STDIN, F_SETFL, O_NONBLOCK) or die $!' && ./game; } < in > out & exec 3> in
     await 'choice: ' && sleep 2 && printf '1\n1' >&3 && await 'Across: ' && printf '0\n3\n' >&3
-    exec 3>&-
-    wait $!
-    echo "status $?"
+    exec 3>&- && wait $!; echo "status $?"
     grep -c 'Value must' out; grep -cE '^ 3\|(\. ){9}[^. ]' out
     times > times # this shell's own, then its children's, in a pipe a subshell's
     awk 'NR == 2 { gsub(/s/, ""); split($1, user, "m"); split($2, kernel, "m")

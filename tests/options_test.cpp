@@ -23,10 +23,6 @@ static const SwitchCase kSwitches[] = {
     {"unset", "", nullptr, false},
 };
 
-static void PrintTo(const SwitchCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class SwitchTest : public SessionTest, public ::testing::WithParamInterface<SwitchCase> {};
 
 TEST_P(SwitchTest, Program) {

@@ -32,9 +32,9 @@ inline std::string play(const std::string& input) {
     return playSession(in.rdbuf());
 }
 
-// Runs a shell line with GAME, wherever it stands, meaning the built program,
-// run by the emulator in a cross build; with a clock, the program's build
-// whose clock reads that time. Returns the status, 0 when the line exited 0.
+// Runs a shell line in which GAME stands for the built program, run by the
+// emulator in a cross build; with a clock, the program's build whose clock
+// reads that time. Returns the status, 0 when the line exited 0.
 inline int runShell(std::string line, const std::string& clock = "") {
     const std::string path =
         fs::absolute(clock.empty() ? HULLSTRIKE_PROGRAM : HULLSTRIKE_FIXED_CLOCK)
@@ -48,10 +48,7 @@ inline int runShell(std::string line, const std::string& clock = "") {
     const std::string game = "timeout 60 env HULLSTRIKE_CLOCK='" + clock +
                              "' $HULLSTRIKE_RUN " HULLSTRIKE_EMULATOR " '" + path + "'";
 #endif
-    for (auto at = line.find("GAME"); at != std::string::npos;
-         at = line.find("GAME", at + game.size())) {
-        line.replace(at, 4, game);
-    }
+    line.replace(line.find("GAME"), 4, game);
 #ifdef _WIN32
     line = "\"" + line + "\""; // for cmd /c
 #endif
