@@ -33,20 +33,22 @@ input_a_directory) ./game < / > out; echo "status $?"; tail -n 3 out ;;
 input_closed) ./game <&- > out; echo "status $?"; tail -n 3 out ;;
 input_fails) exec 3< /proc/self/mem; ./game <&3 > out; echo "status $?" ;;
 # Input left non-blocking (here by perl, as a program run before may leave it)
-# is waited on in poll: two seconds with nothing typed cost under half a second
-# of processor time, where reading again and again would spend most of them,
-# and polling no descriptor would never see the keys that follow. Keys that
-# come apart are waited for: 1, then 0, is read as 10 (row 3's tenth cell shot).
+# is waited on in poll: two seconds with nothing typed cost the game under
+# half a second of processor time, where reading again and again would spend
+# most of them, and polling no descriptor would never see the keys that
+# follow. Keys that come apart are waited for: 1, then 0, is read as 10 (row
+# 3's tenth cell shot).
 input_non_blocking)
     needs perl perl-base
     echo 10 > GameData.txt && mkfifo in
-    { perl -MFcntl -e 'fcntl(STDIN, F_SETFL, O_NONBLOCK) or die $!' && ./game; } < in > out & exec 3> in
+    # times, as the group ends: its own processor time, then perl's and the game's,
+    # user and system each as 0m0.000000s
+    { perl -MFcntl -e 'fcntl(STDIN, F_SETFL, O_NONBLOCK) or die $!' && ./game; echo "status $?"; times > times; } < in > out &
+    exec 3> in
     await 'choice: ' && sleep 2 && printf '1\n1' >&3 && await 'Across: ' && printf '0\n3\n' >&3
-    exec 3>&- && wait $!; echo "status $?"
-    grep -c 'Value must' out; grep -cE '^ 3\|(\. ){9}[^. ]' out
-    times > times # this shell's own, then its children's, in a pipe a subshell's
-    awk 'NR == 2 { gsub(/s/, ""); split($1, user, "m"); split($2, kernel, "m")
-        used = user[1] * 60 + user[2] + kernel[1] * 60 + kernel[2]; print (used < 0.5 ? "slept" : "spun for " used " s") }' times ;;
+    exec 3>&- && wait $!
+    tail -n 1 out; grep -c 'Value must' out; grep -cE '^ 3\|(\. ){9}[^. ]' out
+    awk -F '[ms ]' 'NR == 2 { used = $1 * 60 + $2 + $4 * 60 + $5; print (used < 0.5 ? "slept" : "spun for " used " s") }' times ;;
 # A settings file that is no ordinary file is passed over, and a device never
 # opened at all; an endless one is read no further than its first bad byte.
 settings_no_ordinary_file)
