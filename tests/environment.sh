@@ -18,8 +18,8 @@ trap '' PIPE XFSZ
 case $row in
 # Output that can't be written stops the game at once, whatever input is left;
 # nor does a prompt wait then: the help screen before its pause, a board, the
-# tenth menu. (Four invalid keys write 1,001 bytes, the farewell 36 more, so
-# that two blocks end in the farewell.)
+# tenth menu. (Four invalid keys write 1,001 bytes, the farewell 36 more: a
+# limit of two blocks, 1,024 bytes, is reached in the farewell.)
 output_full) yes 1 2>/dev/null | { ./game > /dev/full; echo "status $?"; } ;;
 output_closed) yes 1 2>/dev/null | { ./game >&-; echo "status $?"; } ;;
 output_reader_gone) yes 1 2>/dev/null | { ./game; echo "status $?" >&2; } | head -c 1 > /dev/null ;;
