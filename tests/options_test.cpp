@@ -1,5 +1,5 @@
-// The switch to the game in words: --accessible as the first argument, or
-// ACCESSIBLE set to anything but "", "0" or "false" in any case. Each row
+// The switch to the game in words: --accessible, or ACCESSIBLE set to
+// anything but "", "0", "false", "no" or "off" in any case. Each row
 // is asked of the built program, which starts a game and types b at Across.
 #include "session_runner.h"
 
@@ -12,13 +12,16 @@ struct SwitchCase {
 
 static const SwitchCase kSwitches[] = {
     {"flag", "--accessible", nullptr, true},
-    {"flag_then_another", "--accessible --bogus", nullptr, true},
-    {"flag_over_zero", "--accessible", "0", true},
+    {"flag_twice", "--accessible --accessible", nullptr, true},
+    {"flag_over_off", "--accessible", "off", true},
     {"one", "", "1", true},
     {"yes", "", "yes", true},
     {"minus_one", "", "-1", true}, // not a number read
     {"false_in_capitals", "", "FALSE", false},
     {"zero", "", "0", false},
+    {"no", "", "no", false},
+    {"no_in_capitals", "", "NO", false},
+    {"off_capitalised", "", "Off", false},
     {"empty", "", "", false},
     {"unset", "", nullptr, false},
 };
