@@ -2,6 +2,7 @@
 #include "app/help.h"
 
 #include "console/pause.h"
+#include "console/screen.h"
 #include "settings/grid_sizes.h"
 
 #include <iostream>
@@ -11,9 +12,26 @@ static void showLevelSize(const char* level, int size) {
     std::cout << "\t\t" << level << " will be a grid of " << size << " x " << size << std::endl;
 }
 
+// The help in words: the game's own names for what the player types and
+// hears, the way to the board, and the sizes as the game says them.
+static void sayHelp() {
+    std::cout << "Find the ship of 4 cells hidden in a straight line on the grid." << std::endl
+              << "At Across type a column, at Down a row, from 1 to the grid's size." << std::endl
+              << "Type b at Across or Down to hear the board." << std::endl
+              << "Easy is " << gridSizes.easy << " by " << gridSizes.easy << ", Normal "
+              << gridSizes.normal << " by " << gridSizes.normal << ", Hard " << gridSizes.hard
+              << " by " << gridSizes.hard << "." << std::endl
+              << "Ctrl-C leaves at any time." << std::endl;
+    waitForEnter();
+}
+
 // Written below what is on the console, not on a cleared screen, so the
 // menu it came from stays in view above it.
 void showHelp() {
+    if (accessibleMode) {
+        sayHelp();
+        return;
+    }
     std::cout << std::endl
               << std::endl
               << "This game is similar to Seawrangle." << std::endl

@@ -2,19 +2,31 @@
 #include "app/menu.h"
 
 #include "app/help.h"
+#include "console/screen.h"
 #include "console/streams.h"
 #include "game/game_play.h"
 #include "settings/grid_sizes.h"
 
 #include <iostream>
 
-// The greeting, once per run, set off by blank lines above and below.
+// The greeting, once per run, set off by blank lines above and below; in
+// words, one line with nothing to hear around it.
 void showBanner() {
+    if (accessibleMode) {
+        std::cout << "Welcome to Hullstrike." << std::endl;
+        return;
+    }
     std::cout << std::endl << std::endl << "Welcome to \"Hullstrike\" " << std::endl << std::endl;
 }
 
 // The menu ends in a prompt with no line end, so the key is typed beside it.
+// In words it is one line, the keys and what each does, said at each pass.
 static void showMenu() {
+    if (accessibleMode) {
+        std::cout << "Menu: 1 Easy, 2 Normal, 3 Hard, H Help, Q Quit." << std::endl
+                  << "Your choice: ";
+        return;
+    }
     std::cout << "Please select your choice:" << std::endl
               << "1 - Easy" << std::endl
               << "2 - Normal" << std::endl
@@ -26,8 +38,13 @@ static void showMenu() {
               << "Please enter your choice: ";
 }
 
-// The answer to any key the menu does not know, naming the keys it does.
+// The answer to any key the menu does not know, naming the keys it does;
+// in words the menu that follows names them.
 static void showInvalidOption() {
+    if (accessibleMode) {
+        std::cout << "Not a choice." << std::endl;
+        return;
+    }
     std::cout << std::endl
               << "Sorry, that is an invalid option." << std::endl
               << "Please select either \"1\", \"2\", \"3\", \"H\" or \"Q\"." << std::endl
@@ -37,6 +54,10 @@ static void showInvalidOption() {
 
 // The farewell: the last thing every run writes, however it ends.
 static void sayGoodbye() {
+    if (accessibleMode) {
+        std::cout << "Thank you for playing. Goodbye." << std::endl;
+        return;
+    }
     std::cout << std::endl
               << "Thank you for playing." << std::endl
               << "Goodbye." << std::endl

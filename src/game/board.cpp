@@ -68,39 +68,47 @@ void drawBoard(int size) {
 /* Reading out                                                            */
 /* ---------------------------------------------------------------------- */
 
-// The columns of a row whose cells hold the mark, from 1, in increasing
-// order and separated by commas: "3, 4"; "" where none does.
+// The columns of a row whose cells hold the mark, from 1 and in increasing
+// order, said as a list is said aloud: "3", "3 and 4", "2, 5 and 11"; ""
+// where none does.
 static std::string columnsMarked(int row, int size, const char* mark) {
     std::string columns;
+    std::string last;
     for (int column = 0; column < size; ++column) {
         if (targetBoard[row][column] == mark) {
-            columns += (columns.empty() ? "" : ", ") + std::to_string(column + 1);
+            if (!last.empty()) {
+                columns += (columns.empty() ? "" : ", ") + last;
+            }
+            last = std::to_string(column + 1);
         }
     }
-    return columns;
+    return columns.empty() ? last : columns + " and " + last;
+}
+
+// One part of a row's line: the columns holding one mark, after the word
+// for one or for several, by how many there are; "" where there are none.
+static std::string markedPart(int row, int size, const char* mark, const char* one,
+                              const char* several) {
+    const std::string columns = columnsMarked(row, size, mark);
+    if (columns.empty()) {
+        return "";
+    }
+    const bool single = columns.find(' ') == std::string::npos;
+    return (single ? one : several) + std::string(" at Across ") + columns;
 }
 
 // A listener hears only the rows that hold something, each in one line,
-// with the words taken from the same marks a drawing shows.
+// with the words taken from the same marks a drawing shows; a number heard
+// is always said with the name of what it counts, so that no two of them
+// sound like a pair of coordinates.
 void readOutBoard(int size) {
-    bool anyShot = false;
     for (int row = 0; row < size; ++row) {
-        const std::string hits = columnsMarked(row, size, kHitMark);
-        const std::string misses = columnsMarked(row, size, kMissMark);
+        const std::string hits = markedPart(row, size, kHitMark, "hit", "hits");
+        const std::string misses = markedPart(row, size, kMissMark, "miss", "misses");
         if (hits.empty() && misses.empty()) {
             continue;
         }
-        std::string line = "Down " + std::to_string(row + 1) + ": ";
-        if (!hits.empty()) {
-            line += "hit at " + hits + (misses.empty() ? "" : "; ");
-        }
-        if (!misses.empty()) {
-            line += "miss at " + misses;
-        }
-        std::cout << line << '.' << std::endl;
-        anyShot = true;
-    }
-    if (!anyShot) {
-        std::cout << "No shots yet." << std::endl;
+        const char* const between = hits.empty() || misses.empty() ? "" : "; ";
+        std::cout << "Down " << row + 1 << ": " << hits << between << misses << "." << std::endl;
     }
 }

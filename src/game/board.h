@@ -31,5 +31,5 @@ void clearShipBoard();
 void drawBoard(int size);
 // Reads out the top-left size by size cells of the target board in words:
 // a line for each row that holds a shot, top to bottom, naming the columns
-// of its hits and then of its misses; or a line saying there is none.
+// of its hits and then of its misses; nothing where no cell was shot.
 void readOutBoard(int size);

@@ -17,9 +17,9 @@ bool playGame(int size);
 
 // Asks for Across and Down until each lies from 1 to size, stores them in
 // currentShot and marks the aimed-at target cell; in accessibleMode, b at
-// Across reads the board out and asks again. Returns false if the input
-// ended first.
-bool enterShot(int size);
+// either prompt reads out the board, with the game's shots made and hits
+// so far, and asks again. Returns false if the input ended first.
+bool enterShot(int size, int shotsMade, int hits);
 
 // Scores the cell at currentShot: 1 for a hit, 0 for a miss.
 int scoreShot();
