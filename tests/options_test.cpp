@@ -20,6 +20,7 @@ static const SwitchCase kSwitches[] = {
     {"false_in_capitals", "", "FALSE", false},
     {"zero", "", "0", false},
     {"no", "", "no", false},
+    {"off", "", "off", false},
     {"no_in_capitals", "", "NO", false},
     {"off_capitalised", "", "Off", false},
     {"empty", "", "", false},
