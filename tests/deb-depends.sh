@@ -1,10 +1,8 @@
 #!/bin/sh
-# deb-depends.sh [--leave-out-older] PACKAGE.deb...: each Depends asks for at least
-# the libc6 and libstdc++6 the program's version references need (GLIBC_*, GLIBCXX_*,
-# CXXABI_*, each first brought by the version this machine's symbols files name),
-# and holds on each system the README names. A program built here can't run where
-# the C++ library is older than this machine's: --leave-out-older names each such
-# system and passes over it, where without it the check fails.
+# deb-depends.sh [--leave-out-older] PACKAGE.deb...: each Depends asks for at least the libc6 and
+# libstdc++6 that the program's GLIBC_*, GLIBCXX_* and CXXABI_* references need (as this machine's
+# symbols files date them), and holds on each system the README names; --leave-out-older names and
+# passes over each system whose C++ library is older than this machine's, which it can't serve.
 [ "$1" = --leave-out-older ] && leave_out=1 && shift
 systems='Debian-12:2.36-9:12.2.0-14 Debian-13:2.41-12:14.2.0-19 Ubuntu-22.04:2.35-0ubuntu3:12-20220319-1ubuntu1
 Ubuntu-24.04:2.39-0ubuntu8:14-20240412-0ubuntu1' # each with its libc6, and its libgcc-s1 and libstdc++6

@@ -1,11 +1,10 @@
 #!/bin/sh
 # environment.sh ROW COMMAND...: the game (COMMAND) in a hostile environment, as
 # ROW sets it up, in this folder, where ./game runs it. What the row writes,
-# standard error too, then the status of each run of the game, is compared
-# whole with tests/environment/ROW: a crash or a wrong status fails as wrong
-# output does, and so does a row with no case. A row whose tool is missing
-# exits 77 (Skipped). A Windows program, under wine, ends its lines in CR LF,
-# and why a read or write failed is wine's guess: neither is compared.
+# standard error too, then each run's status is compared whole with
+# tests/environment/ROW (a row with no case fails); one whose tool is missing
+# exits 77 (Skipped). Not compared: a Windows program's CR, and why wine says
+# a read or write failed.
 row=$1 windows=
 shift
 case $* in *.exe) windows='s/\r$//; s/\(read\|write\) error: .*/\1 error: (why)/' ;; esac

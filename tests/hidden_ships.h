@@ -1,5 +1,5 @@
-// Finding the seed whose draws hide each game's ship in a known place, with
-// the generator of whatever C library the build links.
+// The seed whose draws hide each game's ship in a known place, with the
+// generator of whatever C library the build links.
 #pragma once
 
 #include <array>
@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
-// The three draws that place one ship: the direction out of 4, the first
-// cell out of 6 and the line out of 10 (ship_placement_test.cpp pins where
-// each puts it).
+// One ship's draws: the direction out of 4, the first cell out of 6 and the
+// line out of 10 (ship_placement_test.cpp pins where each puts the ship).
 using Draws = std::array<int, 3>;
 
-// The first seed from 1 up whose draws come out so, game after game; 0
-// when none of the first ten million does.
+// The first seed from 1 up whose draws come out so, game after game; 0 when
+// none of the first ten million does.
 inline unsigned seedDrawing(const std::vector<Draws>& games) {
     for (unsigned seed = 1; seed <= 10'000'000; ++seed) {
         std::srand(seed);
@@ -31,16 +30,14 @@ inline unsigned seedDrawing(const std::vector<Draws>& games) {
     return 0;
 }
 
-// The seed that hides each game's ship where one line of the description
-// puts it: "row 1 from column 1" lies along row 1 over columns 1 to 4
-// (draws 1, 0, 0), "column 5 from row 2" down column 5 over rows 2 to 5
-// (draws 0, 1, 4).
+// The seed for a session's "ships", a line a game: "row 1 from column 1" lies
+// along row 1 over columns 1 to 4 (draws 1, 0, 0), "column 5 from row 2" down
+// column 5 over rows 2 to 5 (draws 0, 1, 4).
 inline unsigned seedHiding(const std::string& ships) {
     std::istringstream places(ships);
     std::vector<Draws> games;
     std::string kind, from, other;
-    int line = 0, first = 0;
-    while (places >> kind >> line >> from >> other >> first) {
+    for (int line = 0, first = 0; places >> kind >> line >> from >> other >> first;) {
         games.push_back({kind == "row" ? 1 : 0, first - 1, line - 1});
     }
     return seedDrawing(games);

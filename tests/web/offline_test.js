@@ -97,11 +97,9 @@ run(server, work, async (browser, url) => {
     check(await other.$('meta[name="release"]') !== null, "Update in the other tab did not load the next release");
     // From the disk, the page says how to serve it, the folder quoted so that a shell takes it whole and runs nothing in it.
     const odd = path.join(work, "the player's $(touch ran) `touch ran` folder");
-    fs.rmSync(odd, { recursive: true, force: true });
     fs.cpSync(site, odd, { recursive: true });
     await page.goto(`file://${encodeURI(odd)}/index.html`);
-    await page.waitForFunction(() => document.getElementById("status").textContent.includes("python3 -m http.server -d "), wait);
-    const quoted = /-d (.*) and open http:/.exec(await page.$eval("#status", (status) => status.textContent))[1];
+    const quoted = await (await page.waitForFunction(() => /-d (.*) and open http:/.exec(document.getElementById("status").textContent)?.[1], wait)).jsonValue();
     check(execFileSync("sh", ["-c", `printf %s ${quoted}`], { cwd: work }).toString() === `${odd}/` && !fs.existsSync(path.join(work, "ran")),
         `the folder quoted as ${quoted}`);
 }, "played offline, and the next release replaced the one kept");

@@ -1,6 +1,6 @@
 // Starts tools/serve-site.js on a folder holding a folder, a link out and a named pipe, and sends it requests as written on the
 // wire: ones it can't decode, paths out of its folder and good ones, compressed as asked or not. node serve_site_test.js WORK
-const { execFileSync, spawn } = require("child_process"), fs = require("fs"), net = require("net"), path = require("path"), zlib = require("zlib");
+const { execFileSync, spawn } = require("child_process"), fs = require("fs"), net = require("net"), path = require("path");
 const { check, finish } = require("./harness.js");
 const work = path.resolve(process.argv[2]), served = path.join(work, "site");
 fs.rmSync(work, { recursive: true, force: true });
@@ -20,7 +20,7 @@ const requests = [
 // The answer to one request, as it is written.
 const ask = (port, target, header) => new Promise((resolve, fail) => {
     let answer = "";
-    net.connect(port, "127.0.0.1").setEncoding("latin1").on("data", (data) => (answer += data)).on("end", () => resolve(answer)).on("error", fail)
+    net.connect(port, "127.0.0.1").on("data", (data) => (answer += data)).on("end", () => resolve(answer)).on("error", fail)
         .write(`GET ${target} HTTP/1.1\r\nHost: 127.0.0.1\r\n${header ? `${header}\r\n` : ""}Connection: close\r\n\r\n`);
 });
 const server = spawn(process.execPath, [path.join(__dirname, "../../tools/serve-site.js"), served, "0"], { stdio: ["ignore", "pipe", "inherit"] });
@@ -33,11 +33,6 @@ server.stdout.once("data", async (line) => {
         check(answer.startsWith(`HTTP/1.1 ${status} `) && answer.split("\r\n").includes(answered),
             `${target}: ${answer.split("\r\n")[0]}, not ${status} ${answered}`);
     }
-    // A file changed is sent changed, compressed again.
-    fs.writeFileSync(path.join(served, "index.html"), "<!doctype html>\n<title>changed</title>\n");
-    const changed = (await ask(port, "/", "Accept-Encoding: br")).split("\r\n\r\n")[1];
-    check(zlib.brotliDecompressSync(Buffer.from(changed, "latin1")).toString() === fs.readFileSync(path.join(served, "index.html"), "utf8"),
-        "index.html changed, but not what was sent");
     server.removeAllListeners("exit").kill();
     finish(`${requests.length} requests answered as they should be`);
 });
