@@ -1,10 +1,9 @@
 #!/bin/sh
-# environment.sh ROW COMMAND...: the game (COMMAND) in a hostile environment, as
-# ROW sets it up, in this folder, where ./game runs it. What the row writes,
-# standard error too, then each run's status is compared whole with
-# tests/environment/ROW (a row with no case fails); one whose tool is missing
-# exits 77 (Skipped). Not compared: a Windows program's CR, and why wine says
-# a read or write failed.
+# environment.sh ROW COMMAND...: the game (COMMAND) in a hostile environment, as ROW sets it up,
+# in this folder, where ./game runs it. What the row writes, standard error too, then each run's
+# status is compared whole with tests/environment/ROW (a row with no case fails); one whose tool
+# is missing exits 77 (Skipped). Not compared: a Windows program's CR, and why wine says a read
+# or write failed.
 row=$1 windows=
 shift
 case $* in *.exe) windows='s/\r$//; s/\(read\|write\) error: .*/\1 error: (why)/' ;; esac

@@ -1,5 +1,4 @@
-// The seed whose draws hide each game's ship in a known place, with the
-// generator of whatever C library the build links.
+// The seed whose draws hide each game's ship in a known place, with any C library's generator.
 #pragma once
 
 #include <array>
@@ -8,12 +7,10 @@
 #include <string>
 #include <vector>
 
-// One ship's draws: the direction out of 4, the first cell out of 6 and the
-// line out of 10 (ship_placement_test.cpp pins where each puts the ship).
+// One ship's draws: the direction out of 4, the first cell out of 6, the line out of 10.
 using Draws = std::array<int, 3>;
 
-// The first seed from 1 up whose draws come out so, game after game; 0 when
-// none of the first ten million does.
+// The first seed from 1 up whose draws come out so, game after game; 0 if none of ten million.
 inline unsigned seedDrawing(const std::vector<Draws>& games) {
     for (unsigned seed = 1; seed <= 10'000'000; ++seed) {
         std::srand(seed);

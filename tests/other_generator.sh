@@ -1,8 +1,6 @@
 #!/bin/sh
-# other_generator.sh LIBRARY SEED FIND_SEED TESTS: TESTS with LIBRARY preloaded,
-# once FIND_SEED shows that the preload took: with it, the ship lies along row
-# 1 from column 1 first with SEED, as with that generator alone. The
-# sanitizers' runtime then comes second, which they are told to take.
+# other_generator.sh LIBRARY SEED FIND_SEED TESTS: TESTS with LIBRARY preloaded, once FIND_SEED shows
+# it took (with it, SEED first draws a ship along row 1); the sanitizers' runtime then comes second.
 set -eu
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 found=$(echo 'row 1 from column 1' | LD_PRELOAD="$1" "$3")

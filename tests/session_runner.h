@@ -68,12 +68,10 @@ inline void setAccessible(const char* value) {
 #endif
 }
 
-// Each test runs in an empty folder of its own, named by its table and its
-// name (two tables may hold tests of one name), under the build tree, or
-// under HULLSTRIKE_SCRATCH where a second run beside the first names
-// another, whatever folder the test program was started from: no test
-// writes in the source tree. The game is drawn, whatever the environment
-// of the tests asks for, unless a test says otherwise.
+// Each test runs in an empty folder named by its table and its name, under the build tree, or
+// under HULLSTRIKE_SCRATCH where a second run beside the first names another, whatever folder the
+// test program was started from: no test writes in the source tree. The game is drawn, whatever
+// the environment of the tests asks for, unless a test says otherwise.
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -1,5 +1,4 @@
-// Where the ship is hidden: the three draws the game takes from the
-// generator, given, and the four cells they put the ship on, written out.
+// Where the ship is hidden: the game's three draws given, and the four cells they name written out.
 #include "game/board.h"
 #include "game/ship_placement.h"
 #include "hidden_ships.h"
