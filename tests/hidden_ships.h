@@ -1,39 +1,41 @@
-// Finding the seed that hides each game's ship in a known place, with the
-// generator of whatever C library the build links.
+// The seed whose draws hide each game's ship in a known place, with any C library's generator.
 #pragma once
 
-#include "game/board.h"
-#include "game/ship_placement.h"
-
+#include <array>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
 
-// The first seed from 1 up with which the game itself hides each game's
-// ship where one line of the description puts it, game after game: "row 1
-// from column 1" lies along row 1 over columns 1 to 4, "column 5 from row
-// 2" down column 5 over rows 2 to 5. 0 when no seed of the first ten
-// million does.
-inline unsigned seedHiding(const std::string& ships) {
+// One ship's draws: the direction out of 4, the first cell out of 6, the line out of 10.
+using Draws = std::array<int, 3>;
+
+// The first seed from 1 up whose draws come out so, game after game; 0 if none of ten million.
+inline unsigned seedDrawing(const std::vector<Draws>& games) {
     for (unsigned seed = 1; seed <= 10'000'000; ++seed) {
         std::srand(seed);
-        std::istringstream places(ships);
-        std::string kind, from, other;
-        int line = 0, first = 0;
-        bool hidden = true;
-        while (hidden && places >> kind >> line >> from >> other >> first) {
-            clearShipBoard();
-            placeShip();
-            for (int k = 0; k < kShipLength && hidden; ++k) {
-                const int row = kind == "row" ? line : first + k;
-                const int column = kind == "row" ? first + k : line;
-                hidden = row >= 1 && row <= kMaxGridSize && column >= 1 && column <= kMaxGridSize &&
-                         shipBoard[row - 1][column - 1] == kShipMark;
-            }
+        bool drawn = true;
+        for (auto game = games.begin(); drawn && game != games.end(); ++game) {
+            const int direction = std::rand() % 4, start = std::rand() % 6;
+            drawn =
+                direction == (*game)[0] && start == (*game)[1] && std::rand() % 10 == (*game)[2];
         }
-        if (hidden) {
+        if (drawn) {
             return seed;
         }
     }
     return 0;
+}
+
+// The seed for a session's "ships", a line a game: "row 1 from column 1" lies
+// along row 1 over columns 1 to 4 (draws 1, 0, 0), "column 5 from row 2" down
+// column 5 over rows 2 to 5 (draws 0, 1, 4).
+inline unsigned seedHiding(const std::string& ships) {
+    std::istringstream places(ships);
+    std::vector<Draws> games;
+    std::string kind, from, other;
+    for (int line = 0, first = 0; places >> kind >> line >> from >> other >> first;) {
+        games.push_back({kind == "row" ? 1 : 0, first - 1, line - 1});
+    }
+    return seedDrawing(games);
 }

@@ -3,7 +3,7 @@
 check=$1
 shift
 fail() { echo "$*"; exit 1; }
-needs() { sh "$(dirname "$0")/needs.sh" "$1" "$2" true || exit 77; }
+. "$(dirname "$0")/needs.sh"
 case $check in
 plays) # COMMAND...: from this folder, with the shipped sizes, then a GameData.txt here
     rm -f GameData.txt

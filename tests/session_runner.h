@@ -68,11 +68,10 @@ inline void setAccessible(const char* value) {
 #endif
 }
 
-// Each test runs in an empty folder of its own under the build tree, or
-// under HULLSTRIKE_SCRATCH where a second run beside the first names
-// another, whatever folder the test program was started from: no test
-// writes in the source tree. The game is drawn, whatever the environment
-// of the tests asks for, unless a test says otherwise.
+// Each test runs in an empty folder named by its table and its name, under the build tree, or
+// under HULLSTRIKE_SCRATCH where a second run beside the first names another, whatever folder the
+// test program was started from: no test writes in the source tree. The game is drawn, whatever
+// the environment of the tests asks for, unless a test says otherwise.
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -80,8 +79,9 @@ class SessionTest : public ::testing::Test {
         accessibleMode = false;
         setAccessible(nullptr);
         const char* const scratch = std::getenv("HULLSTRIKE_SCRATCH");
+        const auto* const test = testing::UnitTest::GetInstance()->current_test_info();
         const fs::path dir = fs::path(scratch != nullptr ? scratch : HULLSTRIKE_TEST_SCRATCH) /
-                             testing::UnitTest::GetInstance()->current_test_info()->name();
+                             test->test_suite_name() / test->name();
         fs::remove_all(dir);
         fs::create_directories(dir);
         fs::current_path(dir);

@@ -1,9 +1,7 @@
-// Whole sessions, from the banner to the farewell. A recorded session is a
-// folder under tests/sessions holding the input typed, the settings file if
-// any, the expected transcript, if its games score shots a "ships" file that
-// says where each game's ship lies, and optionally the transcript on a
-// terminal ("terminal") and an "accessible" file, whose session is played
-// in words.
+// Whole sessions, from the banner to the farewell. A recorded session is a folder under
+// tests/sessions holding the input typed, the settings file if any, the expected transcript, if its
+// games score shots a "ships" file that says where each game's ship lies, and optionally the
+// transcript on a terminal ("terminal") and an "accessible" file, whose session is played in words.
 #include "hidden_ships.h"
 #include "session_runner.h"
 

@@ -17,15 +17,35 @@ const compressible = new Set([".html", ".js", ".css", ".wasm", ".webmanifest", "
 // other site may show the page in a frame.
 const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; "
     + "object-src 'none'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
-const compressed = new Map(); // by encoding and the bytes' hash: brotli takes long, and would hold up every request
+// By file, its last compressed copy, with the encoding and the hash of the
+// bytes it was made from: brotli takes long, and would hold up every
+// request. A file that changes, or is asked for in another encoding, gets
+// a new copy in place of the old.
+const compressed = new Map();
 
-// The bytes in an encoding, compressed once.
-function encode(encoding, bytes, hash) {
-    const key = `${encoding} ${hash}`;
-    if (!compressed.has(key)) {
-        compressed.set(key, encoding === "br" ? zlib.brotliCompressSync(bytes) : zlib.gzipSync(bytes, { level: 9 }));
+// A file's bytes in an encoding, compressed once while they stay the same.
+function encode(file, encoding, bytes, hash) {
+    const kept = compressed.get(file);
+    if (kept?.encoding !== encoding || kept.hash !== hash) {
+        const body = encoding === "br" ? zlib.brotliCompressSync(bytes) : zlib.gzipSync(bytes, { level: 9 });
+        compressed.set(file, { encoding, hash, body });
     }
-    return compressed.get(key);
+    return compressed.get(file).body;
+}
+
+// A file's bytes, if it is a plain file: opened first, without waiting (a
+// named pipe would wait for a writer), then looked at, so that what is
+// read is what was looked at. Null for anything else, or nothing there.
+async function plainBytes(file) {
+    let handle;
+    try {
+        handle = await fs.promises.open(file, fs.constants.O_RDONLY | fs.constants.O_NONBLOCK);
+        return (await handle.stat()).isFile() ? await handle.readFile() : null;
+    } catch {
+        return null;
+    } finally {
+        await handle?.close();
+    }
 }
 
 // The file a request names, a folder's being its index.html: undefined for
@@ -61,22 +81,21 @@ function siteHandler(folder) {
         }
         // Only a plain file is served: a folder named without its slash,
         // or a named pipe, which would never end, is not found.
-        const plain = file !== null && fs.statSync(file, { throwIfNoEntry: false })?.isFile();
-        fs.readFile(plain ? file : "", (error, bytes) => {
-            if (error || !["GET", "HEAD"].includes(request.method)) {
-                response.writeHead(error ? 404 : 405, { "Content-Type": "text/plain" }).end(error ? "not found\n" : "");
+        (file === null ? Promise.resolve(null) : plainBytes(file)).then((bytes) => {
+            if (bytes === null || !["GET", "HEAD"].includes(request.method)) {
+                response.writeHead(bytes === null ? 404 : 405, { "Content-Type": "text/plain" }).end(bytes === null ? "not found\n" : "");
                 return;
             }
             const extension = path.extname(file), accepted = request.headers["accept-encoding"] ?? "";
             const encoding = !compressible.has(extension) ? null : /\bbr\b/.test(accepted) ? "br" : /\bgzip\b/.test(accepted) ? "gzip" : null;
             const hash = crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22), tag = `"${hash}${encoding ?? ""}"`;
             const headers = { "Content-Type": types[extension] ?? "text/plain; charset=utf-8", "Cache-Control": "no-cache",
-                ETag: tag, Vary: "Accept-Encoding", "Content-Security-Policy": policy };
+                ETag: tag, Vary: "Accept-Encoding", "Content-Security-Policy": policy, "X-Content-Type-Options": "nosniff" };
             if (request.headers["if-none-match"] === tag) {
                 response.writeHead(304, headers).end();
                 return;
             }
-            const body = encoding ? encode(encoding, bytes, hash) : bytes;
+            const body = encoding ? encode(file, encoding, bytes, hash) : bytes;
             if (encoding) {
                 headers["Content-Encoding"] = encoding;
             }
@@ -110,11 +129,11 @@ if (require.main === module) {
         console.error("usage: node tools/serve-site.js FOLDER [PORT] [--host ADDRESS]");
         process.exit(2);
     }
-    // Everything compressed before the first visit, as a host that stores its files compressed.
+    // Everything compressed as browsers ask for it before the first visit, as a host that stores its files compressed.
     for (const name of plainFilesUnder(folder).filter((name) => compressible.has(path.extname(name)))) {
         try {
             const bytes = fs.readFileSync(name), hash = crypto.createHash("sha256").update(bytes).digest("base64url").slice(0, 22);
-            ["br", "gzip"].forEach((encoding) => encode(encoding, bytes, hash));
+            encode(fs.realpathSync(name), "br", bytes, hash);
         } catch {} // unreadable: not found when asked for
     }
     const server = http.createServer(siteHandler(() => folder));

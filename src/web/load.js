@@ -24,10 +24,24 @@ function notServed(name, response) {
         : `the server answered ${answer} for ${name}`;
 }
 
-// The folder this page was opened from, as a shell would take it.
+// The folder this page was opened from, quoted for the player's shell so
+// that nothing in its name runs: in single quotes, each quote in it ended,
+// escaped and begun again (PowerShell's way, doubled, for a Windows drive).
 function pageFolder() {
     const folder = decodeURIComponent(location.pathname.replace(/[^/]*$/, "")).replace(/^\/([A-Za-z]:)/, "$1");
-    return /^[\w./:-]+$/.test(folder) ? folder : `"${folder}"`;
+    const quote = /^[A-Za-z]:/.test(folder) ? "''" : "'\\''";
+    return /^[\w./:-]+$/.test(folder) ? folder : `'${folder.replaceAll("'", quote)}'`;
+}
+
+// What a script the game can do without costs when it fails to load, said
+// in its place instead of as a game that could not load.
+const optionalScripts = { "offline.js": "No offline play" };
+function scriptLost(name, why) {
+    if (name in optionalScripts) {
+        document.getElementById("update").textContent = `${optionalScripts[name]}: ${why}.`;
+    } else {
+        loadFailed(why);
+    }
 }
 
 // The page's scripts that failed to load, by name, noted at once, before
@@ -40,7 +54,7 @@ const brokenScripts = new Set();
 function scriptBroke(event) {
     const name = event.filename ? new URL(event.filename).pathname.split("/").pop() : "a script of the page";
     const message = String(event.message).replace(/^Uncaught /, "");
-    loadFailed(/^SyntaxError\b/.test(message) ? `${name} is cut short or damaged (${message})`
+    scriptLost(name, /^SyntaxError\b/.test(message) ? `${name} is cut short or damaged (${message})`
         : `${name} stopped on an error as it started (${message})`);
 }
 
@@ -61,15 +75,17 @@ function scriptsRan() {
 // then refused to run.
 async function scriptFailed(script) {
     const name = script.getAttribute("src");
-    brokenScripts.add(name);
+    if (!(name in optionalScripts)) {
+        brokenScripts.add(name);
+    }
     try {
         const response = await fetch(name, { cache: "no-store" });
         const type = response.headers.get("Content-Type") ?? "no type";
-        loadFailed(notServed(name, response) ?? (/(java|ecma)script/i.test(type)
+        scriptLost(name, notServed(name, response) ?? (/(java|ecma)script/i.test(type)
             ? `the browser refused to run ${name}${script.type === "module" ? " or a script it imports" : ""}`
             : `${name} was served as ${type}, which is not JavaScript`));
     } catch (error) {
-        loadFailed(`${name} could not be fetched: the network failed or the browser refused it (${error.message})`);
+        scriptLost(name, `${name} could not be fetched: the network failed or the browser refused it (${error.message})`);
     }
 }
 

@@ -160,6 +160,7 @@ async function brokenSite(browser, url) {
         ["/hullstrike.wasm", reply(200, "text/html", "<!doctype html>\n"), "is not WebAssembly: the server sent 16 bytes as text/html."],
         ["/hullstrike.wasm", reply(200, "application/wasm", wasm.subarray(0, 4000)), "hullstrike.wasm is damaged ("],
         ["/page.js", reply(200, "text/plain", "play()\n"), "page.js was served as text/plain, which is not JavaScript."],
+        ["/offline.js", reply(404, "text/plain", "not found\n"), "No offline play: offline.js is not on the server (404 Not Found)."],
         ["/hullstrike.wasm", reply(200, "application/octet-stream", wasm), "Please enter your choice: "],
         ["", null, "Please enter your choice: "], // and then broken as it plays
     ]) {

@@ -95,7 +95,11 @@ run(server, work, async (browser, url) => {
     check(await offer(other) === offered && asked.length === 0, `the other tab at its menu: ${await offer(other)}, asked for ${asked}`);
     await Promise.all([other.waitForNavigation(), other.click("#update-now")]);
     check(await other.$('meta[name="release"]') !== null, "Update in the other tab did not load the next release");
-    // From the disk, the page says how to serve it.
-    await page.goto(`file://${site}/index.html`);
-    await page.waitForFunction((line) => document.getElementById("status").textContent.includes(line), wait, `python3 -m http.server -d ${site}/ `);
+    // From the disk, the page says how to serve it, the folder quoted so that a shell takes it whole and runs nothing in it.
+    const odd = path.join(work, "the player's $(touch ran) `touch ran` folder");
+    fs.cpSync(site, odd, { recursive: true });
+    await page.goto(`file://${encodeURI(odd)}/index.html`);
+    const quoted = await (await page.waitForFunction(() => /-d (.*) and open http:/.exec(document.getElementById("status").textContent)?.[1], wait)).jsonValue();
+    check(execFileSync("sh", ["-c", `printf %s ${quoted}`], { cwd: work }).toString() === `${odd}/` && !fs.existsSync(path.join(work, "ran")),
+        `the folder quoted as ${quoted}`);
 }, "played offline, and the next release replaced the one kept");

@@ -15,6 +15,7 @@ const requests = [
     ["/..%2fsecret.txt", 404], ["/%2e%2e/secret.txt", 404], ["/secret.txt", 404], [`/${"%2e%2e%2f".repeat(8)}etc/passwd`, 404],
     ["/folder", 404], ["/folder/", 404], ["/pipe.txt", 404], ["/folder/inside.txt", 200, "Accept-Encoding: gzip", "Content-Encoding: gzip"],
     ["/", 200, "Accept-Encoding: gzip, br", "Content-Encoding: br"], ["/", 200, "", "Content-Length: 16"],
+    ["/", 200, "", "X-Content-Type-Options: nosniff"],
 ];
 // The answer to one request, as it is written.
 const ask = (port, target, header) => new Promise((resolve, fail) => {
