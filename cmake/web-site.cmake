@@ -24,6 +24,20 @@ target_link_options(hullstrike_web PRIVATE
   -sENVIRONMENT=web -sASYNCIFY -sMODULARIZE=1 -sEXPORT_NAME=createHullstrike -sINVOKE_RUN=0
   -sDYNAMIC_EXECUTION=0 -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=FS,ccall)
 
+# Asyncify instruments only the functions that can be on the stack while
+# the game waits for a line: its own analysis, less the families that
+# src/web/asyncify-remove.txt says never wait. emscripten takes the list as
+# a file of one pattern a line, written here from that file's lines with
+# its comments left out; editing the list configures again.
+set(remove_source ${PROJECT_SOURCE_DIR}/src/web/asyncify-remove.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${remove_source})
+file(STRINGS ${remove_source} remove_lines REGEX "^[^#]")
+string(REGEX REPLACE "[ \t]+" ";" remove_patterns "${remove_lines}")
+list(JOIN remove_patterns "\n" remove_patterns)
+file(CONFIGURE OUTPUT asyncify-remove.txt CONTENT "${remove_patterns}\n" @ONLY)
+target_link_options(hullstrike_web PRIVATE -sASYNCIFY_REMOVE=@${CMAKE_CURRENT_BINARY_DIR}/asyncify-remove.txt)
+set_property(TARGET hullstrike_web APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/asyncify-remove.txt)
+
 # The page: its HTML, its style, its scripts, and the game's licence, which
 # goes with the game the site carries in binary form; for offline play and
 # installing the page as an app, the script that registers the service
