@@ -1,15 +1,15 @@
 #!/bin/sh
-# site_files.sh CMAKE BUILD WORK FILES: in a copy of the site with a file left
-# by hand, the worker written is the build's, and the install (the zip) holds
-# only it and the files it names.
+# site_files.sh CMAKE BUILD WORK FILES MINIFY: in a copy of the site with a file left
+# by hand, the worker written (minified by MINIFY, a command) is the build's, and the
+# install (the zip) holds only it and the files it names.
 cmake=$1 build=$2 work=$3 sources=$(dirname "$0")/../..
 rm -rf "$work" && mkdir -p "$work" && cp -R "$build/site" "$work/site" || exit 1
 echo "not of the site" >"$work/site/left-by-hand.txt"
 sed "s|$build/site/|$work/site/|g" "$build/cmake_install.cmake" >"$work/install.cmake"
 "$cmake" -DCMAKE_INSTALL_PREFIX="$work/installed" -P "$work/install.cmake" >/dev/null &&
   "$cmake" -DSITE="$work/site" -DFILES="$4" -DTEMPLATE="$sources/src/web/service-worker.js.in" \
-    -DOUTPUT="$work/sw.js" -P "$sources/cmake/scripts/service-worker.cmake" &&
+    -DOUTPUT="$work/sw.js" -DMINIFY="$(printf %s "$5" | tr ' ' ';')" -P "$sources/cmake/scripts/service-worker.cmake" &&
   cmp "$work/sw.js" "$build/site/sw.js" || exit 1
-named=$( (sed -n 's/^    "\(.*\)": "[0-9a-f]*",$/\1/p' "$work/sw.js"; echo sw.js) | sort)
+named=$( (grep -o '"[^"]*": *"[0-9a-f]\{64\}"' "$work/sw.js" | sed 's/^"\([^"]*\)".*/\1/'; echo sw.js) | sort)
 installed=$(cd "$work/installed" && find . -type f | sed 's|^\./||' | sort)
 test "$installed" = "$named" || { printf 'installed:\n%s\nnot the files the worker names:\n%s\n' "$installed" "$named"; exit 1; }
