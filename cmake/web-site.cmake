@@ -15,8 +15,8 @@ target_link_options(hullstrike PRIVATE
 set(site ${PROJECT_BINARY_DIR}/site)
 add_executable(hullstrike_web src/app/main.cpp)
 target_link_libraries(hullstrike_web PRIVATE hullstrike_core)
-# Linked beside the site, which takes the script minified and the .wasm as
-# it is (below).
+# Linked into a folder of its own, from which the site takes the script
+# minified and the .wasm as it is (below).
 set(game ${PROJECT_BINARY_DIR}/page-game)
 set_target_properties(hullstrike_web PROPERTIES OUTPUT_NAME hullstrike RUNTIME_OUTPUT_DIRECTORY ${game})
 # One instance of the program is one game: the page makes a new one from
