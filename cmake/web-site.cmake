@@ -58,7 +58,8 @@ if(HULLSTRIKE_MINIFY)
       "On Debian: apt-get install esbuild (tools/install-deps installs it). Or configure with "
       "-DHULLSTRIKE_MINIFY=OFF to ship them as they are written.")
   endif()
-  set(minify ${HULLSTRIKE_ESBUILD} --minify --log-level=warning)
+  # Never in syntax newer than the page's own scripts are written in.
+  set(minify ${HULLSTRIKE_ESBUILD} --minify --target=es2020 --log-level=warning)
 endif()
 # The command that writes a file of the site, OUTPUT, from SOURCE, made
 # again when what follows changes: a script or style minified, any other
