@@ -15,7 +15,7 @@ sed "s|$build/site/|$work/site/|g" "$build/cmake_install.cmake" >"$work/install.
 named=$( (grep -o '"[^"]*": *"[0-9a-f]\{64\}"' "$work/sw.js" | sed 's/^"\([^"]*\)".*/\1/'; echo sw.js) | sort)
 installed=$(cd "$work/installed" && find . -type f | sed 's|^\./||' | sort)
 test "$installed" = "$named" || { printf 'installed:\n%s\nnot the files the worker names:\n%s\n' "$installed" "$named"; exit 1; }
-sizes=$(cd "$work/installed" && for name in $installed; do echo "$(gzip -9c "$name" | wc -c) $name"; done | sort -rn)
+sizes=$(cd "$work/installed" && for name in $installed; do echo "$(gzip -9 <"$name" | wc -c) $name"; done | sort -rn)
 total=$(echo "$sizes" | awk '{ total += $1 } END { print total }')
 test -n "$5" || { echo "the site is not minified: its $total bytes gzipped are not held to the budget"; exit 0; }
 test "$total" -le $budget || { printf 'a first visit loads %s bytes gzipped, over the budget of %s; the largest:\n%s\n' \
