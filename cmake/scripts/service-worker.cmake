@@ -4,8 +4,10 @@
 # what else lies in the folder, makes the site, and the worker's bytes
 # follow from those files and nothing else, so a build of the same sources
 # writes the same sw.js.
+# MINIFY, when given, is the command that then minifies it (esbuild and its
+# options, a list).
 #   cmake -DSITE=folder -DFILES=index.html,page.js,... -DTEMPLATE=src/web/service-worker.js.in
-#         -DOUTPUT=folder/sw.js -P cmake/scripts/service-worker.cmake
+#         -DOUTPUT=folder/sw.js [-DMINIFY="esbuild;--minify"] -P cmake/scripts/service-worker.cmake
 string(REPLACE "," ";" names "${FILES}")
 if(NOT names)
   message(FATAL_ERROR "no files named for the site in ${SITE}")
@@ -19,4 +21,10 @@ endforeach()
 list(JOIN lines "\n" SITE_FILES)
 string(SHA256 SITE_RELEASE "${SITE_FILES}")
 string(SUBSTRING ${SITE_RELEASE} 0 16 SITE_RELEASE)
-configure_file(${TEMPLATE} ${OUTPUT} @ONLY)
+if(NOT MINIFY)
+  configure_file(${TEMPLATE} ${OUTPUT} @ONLY)
+  return()
+endif()
+configure_file(${TEMPLATE} ${OUTPUT}.full.js @ONLY)
+execute_process(COMMAND ${MINIFY} ${OUTPUT}.full.js --outfile=${OUTPUT} COMMAND_ERROR_IS_FATAL ANY)
+file(REMOVE ${OUTPUT}.full.js)

@@ -1,10 +1,11 @@
 // Games in the page in headless Chromium with a recorded session's ships, on a desktop and a phone, axe-core looking each over,
-// then the site broken as hosts break it: node browser_test.js SITE SESSION SCREENSHOT FIND_SEED (the seed finder built for node).
+// answers longer than the game's input buffer, then the site broken as hosts break it: node browser_test.js SITE SESSION SCREENSHOT
+// FIND_SEED LONG (the seed finder built for node; a session of long answers with the same ships).
 const fs = require("fs"), http = require("http"), path = require("path"), { execFileSync } = require("child_process");
 const { check, needs, run } = require("./harness.js"), { siteHandler, policy } = require("../../tools/serve-site.js");
 const axeSource = fs.readFileSync(needs("puppeteer-core", "axe-core/axe.min.js")[1], "utf8");
-const [site, session, screenshot, findSeed] = process.argv.slice(2);
-const read = (name) => fs.readFileSync(path.join(session, name), "latin1");
+const [site, session, screenshot, findSeed, longSession] = process.argv.slice(2);
+const read = (name, from = session) => fs.readFileSync(path.join(from, name), "latin1");
 // The site, page.js held back while pageMayLoad is pending and a file the test breaks answered by broken[file].
 let letPageLoad, pageMayLoad = Promise.resolve(), broken = {};
 const serveSite = siteHandler(() => site);
@@ -14,7 +15,8 @@ const server = http.createServer(async (request, response) => {
 });
 // The last board drawn on a terminal, up to the pause, lines right-trimmed.
 const trimmed = (text) => text.replace(/\r/g, "").replace(/ +\n/g, "\n").trimEnd();
-const lastBoard = trimmed(read("terminal").split("\x1b[H\x1b[2J").pop().split("Please select")[0]);
+const lastScreen = (from) => trimmed(read("terminal", from).split("\x1b[H\x1b[2J").pop());
+const lastBoard = lastScreen(session).split("Please select")[0].trimEnd();
 const easy = read("GameData.txt").split(/\s+/)[0], errors = [], soon = { timeout: 10000 };
 const seed = Number(execFileSync(process.execPath, [findSeed], { input: read("ships") }));
 
@@ -145,6 +147,21 @@ async function phone(browser, url) {
     await axe(page, "after the farewell, phone");
 }
 
+// Answers longer than the game's input buffer, read a buffer at a time: a number split across two reads, a refused line dropped
+// across two, then the input ended; the last screen, less the answers shown, as on a terminal.
+async function longAnswers(browser, url) {
+    const page = await newPage(browser, null);
+    await page.goto(url);
+    await waitFor(page, "Please enter your choice: ");
+    const lines = read("input", longSession).split("\n").slice(0, -1);
+    for (const line of lines) await page.$eval("#answer", (field, line) => ((field.value = line), field.form.requestSubmit()), line);
+    await withControl(page, "d");
+    const shown = trimmed((await ended(page).catch(() => screen(page))).replace(`${lines.at(-1)}\n`, ""));
+    check(shown === lastScreen(longSession), `after answers longer than the input buffer:\n${shown}\n${await text(page, "#status")}\nnot\n`
+        + lastScreen(longSession));
+    await page.close();
+}
+
 // The site broken, each way in a page the service worker doesn't answer: each failure to load said as what it is, and alone;
 // a .wasm of the wrong type played all the same; a game failing midway ending with its screen kept.
 async function brokenSite(browser, url) {
@@ -167,10 +184,11 @@ async function brokenSite(browser, url) {
         broken = { [file]: answered };
         const page = await newPage(browser, null, file !== "");
         await page.setBypassServiceWorker(true);
-        await page.evaluateOnNewDocument(() => { // once window.broken is set, the game's calls out, but the asynchronous ones, throw
+        await page.evaluateOnNewDocument(() => { // once window.broken is set, the game's calls out, but the asynchronous ones (known by
+            // the Asyncify call in their source, which minifying keeps), throw
             const instantiate = WebAssembly.instantiate, fail = () => { throw new Error("broken by the test"); };
             const breakable = (calls) => Object.fromEntries(Object.entries(calls).map(([key, call]) =>
-                [key, call.name.startsWith("__asyncjs__") ? call : (...args) => (window.broken ? fail() : call(...args))]));
+                [key, /\.handleAsync\(/.test(call) ? call : (...args) => (window.broken ? fail() : call(...args))]));
             WebAssembly.instantiate = (code, imports) => instantiate(code, Object.fromEntries(Object.entries(imports).map(([name, calls]) => [name, breakable(calls)])));
         });
         await page.goto(url);
@@ -187,6 +205,6 @@ async function brokenSite(browser, url) {
 }
 
 run(server, path.dirname(screenshot), async (browser, url) => {
-    for (const part of [desktop, phone, brokenSite]) await part(browser, url);
+    for (const part of [desktop, phone, longAnswers, brokenSite]) await part(browser, url);
     check(errors.length === 0, `console errors:\n${errors.join("\n")}`);
 }, "played to the farewell on a desktop and a phone");
