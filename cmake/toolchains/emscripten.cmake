@@ -15,7 +15,9 @@ set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
 # optimisation then leaves out what it never calls, which without
 # -fno-exceptions pulls in the runtime that throws. An optimised build
 # optimises for size before speed: the page is downloaded, and the game
-# spends its time waiting for the player.
+# spends its time waiting for the player. The size-optimised build's flags
+# are set here, in the cache, because CMake would otherwise add its own
+# -Os after an -Oz given as their start, and the last one given counts.
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions -flto")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-flto")
-set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Oz -DNDEBUG")
+set(CMAKE_CXX_FLAGS_MINSIZEREL "-Oz -DNDEBUG" CACHE STRING "Flags of the size-optimised build")
