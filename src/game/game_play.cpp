@@ -9,6 +9,7 @@
 
 #include <iostream>
 #include <limits>
+#include <string>
 
 Shot currentShot = {0, 0};
 
@@ -43,6 +44,11 @@ static void showNewBoard(int size) {
               << std::endl;
 }
 
+// A count with the word for what it counts, one or several: "1 hit", "2 hits".
+static std::string counted(int count, const char* one, const char* several) {
+    return std::to_string(count) + ' ' + (count == 1 ? one : several);
+}
+
 // Whether the shot being scored is at a cell already shot in this game, hit
 // or missed: read from the cell's mark just before the shot replaces it.
 static bool cellShotBefore = false;
@@ -58,7 +64,7 @@ static void showShot(int size, int shots, int hits) {
     const bool hit = targetBoard[currentShot.down - 1][currentShot.across - 1] == kHitMark;
     std::cout << "Across " << currentShot.across << ", Down " << currentShot.down << ": "
               << (hit ? "hit" : "miss") << (cellShotBefore ? " again" : "") << ". Shot " << shots
-              << ", " << hits << (hits == 1 ? " hit." : " hits.") << std::endl;
+              << ", " << counted(hits, "hit", "hits") << "." << std::endl;
 }
 
 // The end of a game: the message and the count, set off by blank lines, or
@@ -124,8 +130,8 @@ static void sayBoard(int size, int shotsMade, int hits) {
     if (shotsMade == 0) {
         std::cout << "No shots yet." << std::endl;
     } else {
-        std::cout << shotsMade << (shotsMade == 1 ? " shot, " : " shots, ") << hits
-                  << (hits == 1 ? " hit." : " hits.") << std::endl;
+        std::cout << counted(shotsMade, "shot", "shots") << ", " << counted(hits, "hit", "hits")
+                  << "." << std::endl;
     }
     readOutBoard(size);
 }
